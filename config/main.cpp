@@ -1,0 +1,4 @@
+#include <windows.h>
+
+// Stands in until Tallyset is built: starts and ends.
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
