@@ -1,0 +1,10 @@
+#pragma once
+#define IDD_ROUTING 100
+#define IDD_SIDE 101
+#define IDC_FIRST 1000
+#define IDC_ITEM1 1001
+#define IDC_ITEM2 1002
+#define IDC_ITEM3 1003
+#define IDC_NAME 1010
+#define IDC_OWNERDRAWN 1020
+#define IDC_SIDE_BUTTON 1100
