@@ -1,0 +1,244 @@
+#include "MenuItemStore.h"
+
+#include <cstring>
+#include <vector>
+
+#include "IndexFile.h"
+#include "StoreRegistry.h"
+
+namespace {
+
+constexpr char kSetRegistryError[] = "Set Registry Error";
+constexpr LCID kKoreanSystemLocale = 0x412;
+
+}  // namespace
+
+CMenuItemStore::CMenuItemStore(StoreSettings settings) : settings_(std::move(settings)) {}
+
+const char* CMenuItemStore::LanguageValueNameFor(LCID systemLocale) {
+    return systemLocale == kKoreanSystemLocale ? kKoreanNameValue : kEnglishNameValue;
+}
+
+const char* CMenuItemStore::LanguageValueName() { return LanguageValueNameFor(::GetSystemDefaultLCID()); }
+
+const char* CMenuItemStore::DisplayValueName() const {
+    return settings_.displayValueName.empty() ? LanguageValueName() : settings_.displayValueName.c_str();
+}
+
+std::string CMenuItemStore::ItemPath(const char* keyName) const {
+    return settings_.keyPath + "\\" + (keyName ? keyName : "");
+}
+
+IStoreNotifier& CMenuItemStore::Notifier() const {
+    return settings_.notifier ? *settings_.notifier : defaultNotifier_;
+}
+
+IDefaultsImporter& CMenuItemStore::Importer() {
+    return settings_.importer ? *settings_.importer : defaultImporter_;
+}
+
+DWORD CMenuItemStore::CountItems() const {
+    fw::RegKey root = store::OpenKey(settings_.userRoot, settings_.keyPath, KEY_ENUMERATE_SUB_KEYS);
+    return root ? store::CountSubkeys(root.Get()) : 0;
+}
+
+int CMenuItemStore::ReadDword(const std::string& keyPath, const char* valueName, DWORD* value) const {
+    if (value) *value = 0;
+    fw::RegKey key = store::OpenKey(settings_.userRoot, keyPath, KEY_QUERY_VALUE);
+    return key && store::QueryDword(key.Get(), valueName, value) ? 1 : 0;
+}
+
+int CMenuItemStore::WriteDword(const std::string& keyPath, const char* valueName, DWORD value) const {
+    fw::RegKey key = store::OpenOrCreateKey(settings_.userRoot, keyPath, KEY_SET_VALUE);
+    if (key && store::SetDword(key.Get(), valueName, value)) return 1;
+    Notifier().ShowMessage(kSetRegistryError);
+    return 0;
+}
+
+int CMenuItemStore::ReadString(const std::string& keyPath, const char* valueName, char* buffer,
+                               std::size_t cap) const {
+    if (!buffer || cap == 0) return 0;
+    std::memset(buffer, 0, cap);
+    fw::RegKey key = store::OpenKey(settings_.userRoot, keyPath, KEY_QUERY_VALUE);
+    return key && store::QueryText(key.Get(), valueName, buffer, cap) ? 1 : 0;
+}
+
+int CMenuItemStore::WriteString(const std::string& keyPath, const char* valueName, const char* text,
+                                DWORD length) const {
+    fw::RegKey key = store::OpenOrCreateKey(settings_.userRoot, keyPath, KEY_SET_VALUE);
+    return key && store::SetText(key.Get(), valueName, text, length) ? 1 : 0;
+}
+
+int CMenuItemStore::WriteString(const std::string& keyPath, const char* valueName, const char* text) const {
+    return WriteString(keyPath, valueName, text, static_cast<DWORD>(text ? std::strlen(text) : 0));
+}
+
+// Calls visit(keyName, itemKey) for the item keys in enumeration order until it returns true.
+// The walk ends at the first index that cannot be enumerated (a name longer than the suite's
+// 259 bytes included) or whose key cannot be opened, and never goes past 10000 keys.
+template <class Visit>
+void CMenuItemStore::WalkItems(Visit visit) const {
+    fw::RegKey root = store::OpenKey(settings_.userRoot, settings_.keyPath, KEY_ENUMERATE_SUB_KEYS);
+    if (!root) return;
+    char name[kTextCap];
+    for (DWORD index = 0; index < store::kMaxItemKeys; ++index) {
+        if (store::EnumSubkey(root.Get(), index, name, sizeof(name)) != ERROR_SUCCESS) return;
+        fw::RegKey item = store::OpenKey(root.Get(), name, KEY_QUERY_VALUE);
+        if (!item) return;
+        if (visit(static_cast<const char*>(name), item.Get())) return;
+    }
+}
+
+std::string CMenuItemStore::FindKeyByDisplayName(const char* displayName) const {
+    std::string found;
+    if (!displayName) return found;
+    const char* valueName = DisplayValueName();
+    WalkItems([&](const char* name, HKEY item) {
+        char text[kTextCap];
+        store::QueryText(item, valueName, text, sizeof(text));
+        if (std::strcmp(text, displayName) != 0) return false;
+        found = name;
+        return true;
+    });
+    return found;
+}
+
+int CMenuItemStore::IsSystemItem(const char* displayName) const {
+    int result = -1;
+    if (!displayName) return result;
+    const char* valueName = DisplayValueName();
+    WalkItems([&](const char*, HKEY item) {
+        char text[kTextCap];
+        store::QueryText(item, valueName, text, sizeof(text));
+        if (std::strcmp(text, displayName) != 0) return false;
+        DWORD system = 0;
+        result = store::QueryDword(item, kSystemValue, &system) && system == 1 ? 1 : -1;
+        return true;
+    });
+    return result;
+}
+
+// Entry n of the section "Order" names the first item key, in enumeration order, whose "Order"
+// is n (1 <= n <= the number of item keys); a number that no item carries has no entry, and an
+// item whose "Order" is 0, too large or taken by an earlier key is listed nowhere. "Count" is the
+// number of item keys. Every key visited gets "Delete" = 0 and "New" = 0.
+//
+// The keys are visited as a walk that looks for each number in turn would reach them: up to the
+// key that gives the highest number found, and through all keys as soon as some number is
+// missing. A key that cannot be opened ends the rebuild there, with the entries found before it.
+// Each key is opened once and the numbers are looked up in a table, so the cost grows with the
+// number of keys, not with its square; the section is written in one piece.
+void CMenuItemStore::RebuildOrderIndex(const char* indexFilePath) {
+    if (!indexFilePath) return;
+    if (settings_.resetWhenShort && CountItems() < kMinHealthyItems && !ResetToDefaults()) {
+        // One attempt only: the panel shows what the store holds rather than wait on end.
+        ::OutputDebugStringA("Corvela: default item set incomplete, showing the store as it is\n");
+    }
+    fw::RegKey root = store::OpenKey(settings_.userRoot, settings_.keyPath, KEY_ENUMERATE_SUB_KEYS);
+    if (!root) return;
+    const DWORD count = store::CountSubkeys(root.Get());
+
+    constexpr DWORD kUnseen = MAXDWORD;
+    std::vector<DWORD> firstWithOrder(static_cast<std::size_t>(count) + 1, kUnseen);
+    std::vector<std::string> names;
+    names.reserve(count);
+    CIndexFile::Entries entries;
+    char name[kTextCap];
+    DWORD visited = 0;
+    bool stopped = false;
+
+    for (DWORD number = 1; number <= count && !stopped; ++number) {
+        while (firstWithOrder[number] == kUnseen && visited < count) {
+            if (store::EnumSubkey(root.Get(), visited, name, sizeof(name)) != ERROR_SUCCESS) {
+                stopped = true;
+                break;
+            }
+            fw::RegKey item = store::OpenKey(root.Get(), name, KEY_QUERY_VALUE | KEY_SET_VALUE);
+            if (!item) {
+                stopped = true;
+                break;
+            }
+            store::SetDword(item.Get(), kDeleteValue, 0);
+            store::SetDword(item.Get(), kNewValue, 0);
+            DWORD order = 0;
+            store::QueryDword(item.Get(), kOrderValue, &order);
+            if (order >= 1 && order <= count && firstWithOrder[order] == kUnseen) firstWithOrder[order] = visited;
+            names.emplace_back(name);
+            ++visited;
+        }
+        if (!stopped && firstWithOrder[number] != kUnseen) entries.emplace_back(number, names[firstWithOrder[number]]);
+    }
+    CIndexFile(indexFilePath).WriteSection(kOrderSection, count, entries);
+}
+
+// Section "Check": "Count" = the number of checked items listed, then their display names in the
+// order of the section "Order". Written only when at least one item is checked.
+void CMenuItemStore::RebuildCheckIndex(const char* indexFilePath) const {
+    if (!indexFilePath) return;
+    CIndexFile file(indexFilePath);
+    const DWORD total = file.ReadCount(kOrderSection, store::kMaxItemKeys);
+    const char* valueName = DisplayValueName();
+    CIndexFile::Entries checked;
+    char keyName[kTextCap];
+    char display[kTextCap];
+    for (DWORD i = 1; i <= total; ++i) {
+        // A number without an entry names no item; read as an empty name it would address the
+        // store key itself.
+        if (!file.ReadEntry(kOrderSection, i, keyName, sizeof(keyName))) continue;
+        const std::string itemPath = ItemPath(keyName);
+        DWORD check = 0;
+        if (!ReadDword(itemPath, kCheckValue, &check) || check != 1) continue;
+        ReadString(itemPath, valueName, display, sizeof(display));
+        checked.emplace_back(static_cast<DWORD>(checked.size() + 1), display);
+    }
+    if (!checked.empty()) file.WriteSection(kCheckSection, static_cast<DWORD>(checked.size()), checked);
+}
+
+int CMenuItemStore::ReadItem(const char* keyName, MenuItemRecord* record) const {
+    if (!record) return 0;
+    *record = MenuItemRecord{};
+    fw::RegKey item = store::OpenKey(settings_.userRoot, ItemPath(keyName), KEY_QUERY_VALUE);
+    if (!item) return 0;
+    char text[kTextCap];
+    auto readText = [&](const char* value, std::string* out) {
+        store::QueryText(item.Get(), value, text, sizeof(text));
+        *out = text;
+    };
+    readText(kEnglishNameValue, &record->englishName);
+    readText(kKoreanNameValue, &record->koreanName);
+    readText(kPathValue, &record->path);
+    readText(kTempPathValue, &record->tempPath);
+    readText(kTempNameValue, &record->tempName);
+    store::QueryDword(item.Get(), kOrderValue, &record->order);
+    store::QueryDword(item.Get(), kCheckValue, &record->check);
+    store::QueryDword(item.Get(), kSystemValue, &record->system);
+    store::QueryDword(item.Get(), kSystemCmdValue, &record->systemCmd);
+    store::QueryDword(item.Get(), kNewValue, &record->isNew);
+    store::QueryDword(item.Get(), kDeleteValue, &record->isDeleted);
+    store::QueryDword(item.Get(), kUpdateValue, &record->isUpdated);
+    return 1;
+}
+
+int CMenuItemStore::WriteItem(const char* keyName, const MenuItemRecord& record) const {
+    fw::RegKey item = store::OpenOrCreateKey(settings_.userRoot, ItemPath(keyName), KEY_SET_VALUE);
+    if (!item) {
+        Notifier().ShowMessage(kSetRegistryError);
+        return 0;
+    }
+    auto text = [&](const char* value, const std::string& s) {
+        return store::SetText(item.Get(), value, s.c_str(), static_cast<DWORD>(s.size()));
+    };
+    bool ok = text(kEnglishNameValue, record.englishName);
+    ok = text(kKoreanNameValue, record.koreanName) && ok;
+    ok = text(kPathValue, record.path) && ok;
+    ok = store::SetDword(item.Get(), kOrderValue, record.order) && ok;
+    ok = store::SetDword(item.Get(), kCheckValue, record.check) && ok;
+    ok = store::SetDword(item.Get(), kSystemValue, record.system) && ok;
+    ok = store::SetDword(item.Get(), kSystemCmdValue, record.systemCmd) && ok;
+    ok = store::SetDword(item.Get(), kNewValue, record.isNew) && ok;
+    ok = store::SetDword(item.Get(), kDeleteValue, record.isDeleted) && ok;
+    ok = store::SetDword(item.Get(), kUpdateValue, record.isUpdated) && ok;
+    ok = text(kTempPathValue, record.tempPath) && ok;
+    ok = text(kTempNameValue, record.tempName) && ok;
+    return ok ? 1 : 0;
+}
