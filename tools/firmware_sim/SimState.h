@@ -1,0 +1,31 @@
+#pragma once
+// The simulated firmware's state, kept in the registry of the Wine prefix so that every process
+// (the suite's programs, FirmwareCtl, the tests) sees the same machine.
+//   HKEY_LOCAL_MACHINE\Software\FirmwareSim
+//     "0_49", "0_50", "0_230"  firmware words (DWORD)
+//     "MonitorBrightness"      last level WmiSetBrightness received
+//     "Calls"                  methods executed (every call that reached a firmware method)
+//     "FailMonitor"            1: WmiSetBrightness fails
+//     "FailGet"                1: every GetULong fails
+//     "FailConnect"            1: connecting to \\.\ROOT\WMI fails
+//     "MonitorInstance"        (REG_SZ, optional) instance name of the one monitor
+#include <windows.h>
+
+#include <string>
+
+namespace sim {
+
+constexpr const char kStateKey[] = "Software\\FirmwareSim";
+
+DWORD StateGet(const char* name, DWORD fallback);
+bool StateSet(const char* name, DWORD value);
+bool StateSwitch(const char* name);  // the switch is set (1)
+void StateCountCall();
+
+// Word of a firmware method ("0_49"), with the value a fresh machine starts from.
+DWORD FirmwareWord(const std::wstring& method);
+bool SetFirmwareWord(const std::wstring& method, DWORD value);
+
+std::wstring MonitorInstanceName();
+
+}  // namespace sim
