@@ -1,0 +1,5 @@
+#include "SystemLocale.h"
+
+#include <windows.h>
+
+bool IsKoreanSystemLocale() { return ::GetSystemDefaultLCID() == kKoreanLcid; }
