@@ -1,0 +1,136 @@
+#include "GdiplusSession.h"
+#include "PngPicture.h"
+#include "PngResource.h"
+
+#include <gtest/gtest.h>
+
+#include "Handles.h"
+#include "test_resources.h"
+
+namespace {
+
+constexpr COLORREF kBackground = RGB(0, 255, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+class PngTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { session_ = new CGdiplusSession; }
+    static void TearDownTestSuite() {
+        delete session_;
+        session_ = nullptr;
+    }
+    void SetUp() override { ASSERT_TRUE(session_->Ok()) << "GdiplusStartup: " << session_->StartStatus(); }
+
+    static CGdiplusSession* session_;
+};
+CGdiplusSession* PngTest::session_ = nullptr;
+
+// A 32 x 16 canvas of 32-bit pixels, filled with the background colour.
+class Canvas {
+public:
+    Canvas() : screen_(nullptr), dc_(screen_.Get()) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = 32;
+        info.bmiHeader.biHeight = -16;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        bitmap_.Reset(::CreateDIBSection(screen_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        select_ = std::make_unique<fw::SelectObjectScope>(dc_.Get(), bitmap_.Get());
+        fw::Brush fill(::CreateSolidBrush(kBackground));
+        RECT all = {0, 0, 32, 16};
+        ::FillRect(dc_.Get(), &all, fill.Get());
+    }
+    HDC Get() const { return dc_.Get(); }
+    COLORREF At(int x, int y) const { return ::GetPixel(dc_.Get(), x, y); }
+
+private:
+    fw::WindowDC screen_;
+    fw::MemoryDC dc_;
+    fw::Bitmap bitmap_;
+    std::unique_ptr<fw::SelectObjectScope> select_;
+};
+
+TEST_F(PngTest, ResourceIsCopiedIntoItsOwnStream) {
+    CPngResource png;
+    ASSERT_TRUE(png.Load(IDP_TWO_TONE));
+    EXPECT_TRUE(png.Loaded());
+    ASSERT_NE(nullptr, png.Stream());
+    HRSRC info = ::FindResourceA(nullptr, MAKEINTRESOURCEA(IDP_TWO_TONE), "PNG");
+    EXPECT_EQ(::SizeofResource(nullptr, info), png.Size());
+
+    png.Reset();
+    EXPECT_FALSE(png.Loaded());
+    EXPECT_EQ(nullptr, png.Stream());
+}
+
+TEST_F(PngTest, MissingResourceLoadsNothing) {
+    CPngResource png;
+    ASSERT_TRUE(png.Load(IDP_TWO_TONE));
+    EXPECT_FALSE(png.Load(IDP_MISSING));  // a failed load also drops what was there
+    EXPECT_FALSE(png.Loaded());
+    EXPECT_FALSE(png.Load(IDR_TWO_TONE_RAW));  // only the type "PNG" counts
+}
+
+TEST_F(PngTest, PictureDecodesAtItsSize) {
+    CPngPicture picture(IDP_TWO_TONE);
+    ASSERT_TRUE(picture.Ok());
+    EXPECT_EQ(8u, picture.Width());
+    EXPECT_EQ(4u, picture.Height());
+}
+
+TEST_F(PngTest, UndecodablePicturesFailQuietly) {
+    Canvas canvas;
+    CPngPicture missing(IDP_MISSING);
+    CPngPicture broken(IDP_BROKEN);
+    CPngPicture none(static_cast<IStream*>(nullptr));
+    for (CPngPicture* p : {&missing, &broken, &none}) {
+        EXPECT_FALSE(p->Ok());
+        EXPECT_EQ(nullptr, p->Image());
+        EXPECT_EQ(0u, p->Width());
+        EXPECT_FALSE(p->Draw(canvas.Get(), 0, 0));
+        EXPECT_FALSE(p->DrawPart(canvas.Get(), 0, 0, 0, 0, 4, 4));
+    }
+    EXPECT_EQ(kBackground, canvas.At(0, 0));
+    EXPECT_FALSE(DrawPng(canvas.Get(), nullptr, 0, 0));
+}
+
+TEST_F(PngTest, KeptStreamDecodesAgainAtEveryPaint) {
+    CPngResource png;
+    ASSERT_TRUE(png.Load(IDP_TWO_TONE));
+    for (int paint = 0; paint < 3; ++paint) {
+        Canvas canvas;
+        ASSERT_TRUE(DrawPng(canvas.Get(), png.Stream(), 1, 1)) << "paint " << paint;
+        EXPECT_EQ(kRed, canvas.At(2, 2)) << "paint " << paint;
+    }
+}
+
+TEST_F(PngTest, DrawPlacesScalesAndCropsInPixels) {
+    CPngPicture picture(IDP_TWO_TONE);
+    ASSERT_TRUE(picture.Ok());
+    {
+        Canvas canvas;
+        ASSERT_TRUE(picture.Draw(canvas.Get(), 2, 3));
+        EXPECT_EQ(kBackground, canvas.At(1, 4));
+        EXPECT_EQ(kRed, canvas.At(3, 4));
+        EXPECT_EQ(kBlue, canvas.At(8, 5));
+        EXPECT_EQ(kBackground, canvas.At(11, 5));  // 8 wide: ends at x = 9
+        EXPECT_EQ(kBackground, canvas.At(5, 8));   // 4 high: ends at y = 6
+    }
+    {
+        Canvas canvas;
+        ASSERT_TRUE(picture.Draw(canvas.Get(), 0, 0, 32, 16));
+        EXPECT_EQ(kRed, canvas.At(4, 8));
+        EXPECT_EQ(kBlue, canvas.At(28, 8));
+    }
+    {
+        Canvas canvas;
+        ASSERT_TRUE(picture.DrawPart(canvas.Get(), 0, 0, 4, 0, 4, 4));
+        EXPECT_EQ(kBlue, canvas.At(1, 1));
+        EXPECT_EQ(kBackground, canvas.At(6, 1));
+    }
+}
+
+}  // namespace
