@@ -87,13 +87,4 @@ TEST(RightsProbeTest, WineUserIsAnAdministrator) {
     EXPECT_TRUE(SystemRightsProbe().IsAdministrator());
 }
 
-TEST(RightsProbeTest, FixedProbeStandsInForTheToken) {
-    const CFixedRightsProbe user(false);
-    const CFixedRightsProbe admin(true);
-    const IRightsProbe& asUser = user;
-    const IRightsProbe& asAdmin = admin;
-    EXPECT_FALSE(asUser.IsAdministrator());
-    EXPECT_TRUE(asAdmin.IsAdministrator());
-}
-
 }  // namespace
