@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "SimFixture.h"
+#include "WAcpi.h"
+#include "WmiConnection.h"
+
+namespace {
+
+const wchar_t kMonitorClass[] = L"WmiMonitorBrightnessMethods";
+
+class MonitorBrightnessTest : public SimTest {
+protected:
+    void SetUp() override {
+        SimTest::SetUp();
+        ConnectWmi(acpi, connected);
+        ASSERT_EQ(1, connected);
+    }
+    void TearDown() override {
+        ReleaseWmi(acpi, connected);
+        SimTest::TearDown();
+    }
+    CWAcpi acpi;
+    int connected = 0;
+};
+
+TEST(EscapeWmiKeyValueTest, DoublesBackslashesWithinTheBound) {
+    struct Case {
+        std::wstring name;
+        std::size_t cap;
+        bool fits;
+        std::wstring escaped;
+    };
+    const Case cases[] = {
+        {L"", 4, true, L""},
+        {L"ACPI\\PNP0C14\\0_49", 64, true, L"ACPI\\\\PNP0C14\\\\0_49"},
+        {L"ab", 3, true, L"ab"},
+        {L"abc", 3, false, L""},
+        {L"a\\", 4, true, L"a\\\\"},
+        {L"a\\", 3, false, L""},  // the doubled backslash would not fit beside the terminator
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name.begin(), c.name.end()));
+        wchar_t out[64] = {L'x'};
+        EXPECT_EQ(c.fits, EscapeWmiKeyValue(c.name.c_str(), out, c.cap));
+        EXPECT_EQ(c.escaped, std::wstring(out));
+    }
+}
+
+TEST_F(MonitorBrightnessTest, BrightnessArrivesAsSent) {
+    const BYTE levels[] = {0, 1, 50, 100, 255};
+    for (BYTE level : levels) {
+        SCOPED_TRACE(level);
+        EXPECT_EQ(1, acpi.SetMonitorBrightness(level));
+        EXPECT_EQ(level, SimGet("MonitorBrightness"));
+    }
+    EXPECT_EQ(5u, SimGet("Calls"));
+}
+
+TEST_F(MonitorBrightnessTest, FailingMonitorReportsFailure) {
+    SimSet("MonitorBrightness", 40);
+    SimSet("FailMonitor", 1);
+    EXPECT_EQ(0, acpi.SetMonitorBrightness(80));
+    EXPECT_EQ(40u, SimGet("MonitorBrightness"));
+}
+
+TEST_F(MonitorBrightnessTest, InstancePathOfTheEnumeration) {
+    EXPECT_FALSE(acpi.GetInstancePath(kMonitorClass, 0));  // nothing enumerated yet
+    ASSERT_EQ(1, acpi.SetMonitorBrightness(30));
+
+    fw::Bstr first = acpi.GetInstancePath(kMonitorClass, 0);
+    ASSERT_TRUE(first);
+    EXPECT_STREQ(L"WmiMonitorBrightnessMethods.InstanceName=\"DISPLAY\\\\SIM0001\\\\4&1a2b3c4d&0&UID256_0\"",
+                 first.Get());
+    // The enumeration is walked afresh each time, so the first instance comes again.
+    EXPECT_STREQ(first.Get(), acpi.GetInstancePath(kMonitorClass, 0).Get());
+    EXPECT_FALSE(acpi.GetInstancePath(kMonitorClass, 1));
+    EXPECT_FALSE(acpi.GetInstancePath(kMonitorClass, 7));
+}
+
+TEST_F(MonitorBrightnessTest, OverLongInstanceNameYieldsNoPath) {
+    struct Case {
+        const char* what;
+        std::wstring name;
+        bool fits;
+    };
+    const Case cases[] = {
+        {"255 plain characters", std::wstring(255, L'M'), true},
+        {"256 plain characters", std::wstring(256, L'M'), false},
+        {"127 backslashes and 1 character", std::wstring(127, L'\\') + L"M", true},
+        {"128 backslashes", std::wstring(128, L'\\'), false},
+        {"far beyond the buffer", std::wstring(2000, L'\\'), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SimSetString("MonitorInstance", c.name);
+        SimSet("Calls", 0);
+        EXPECT_EQ(c.fits ? 1 : 0, acpi.SetMonitorBrightness(60));
+        EXPECT_EQ(c.fits ? 1u : 0u, SimGet("Calls"));  // no path, no method call
+        fw::Bstr path = acpi.GetInstancePath(kMonitorClass, 0);
+        EXPECT_EQ(c.fits, static_cast<bool>(path));
+    }
+}
+
+}  // namespace
