@@ -69,12 +69,12 @@ const char* DisplayName(ULONG word) {
     }
 }
 
-void ShowWord(FirmwareClient& client, const char* instance) {
+bool ShowWord(FirmwareClient& client, const char* instance) {
     ULONG w = 0;
     HRESULT hr = client.GetULong(instance, w);
     if (FAILED(hr)) {
         std::printf("%-6s GetULong failed: %s\n", instance, DescribeHresult(hr).c_str());
-        return;
+        return false;
     }
     std::printf("%-6s 0x%08lx  ", instance, static_cast<unsigned long>(w));
     if (std::strcmp(instance, "0_49") == 0)
@@ -84,6 +84,7 @@ void ShowWord(FirmwareClient& client, const char* instance) {
                     static_cast<unsigned long>((w >> 4) & 0x0F));
     else
         std::printf("display %s\n", DisplayName(w));
+    return true;
 }
 
 int Show(FirmwareClient* client, const std::string& error) {
@@ -107,8 +108,7 @@ int Update(FirmwareClient& client, const char* instance, ULONG clear, ULONG set)
         std::printf("%s: %s\n", instance, DescribeHresult(hr).c_str());
         return 1;
     }
-    ShowWord(client, instance);
-    return 0;
+    return ShowWord(client, instance) ? 0 : 1;
 }
 
 int OnOff(const char* text) {
@@ -149,7 +149,7 @@ int Run(int argc, char** argv) {
     if (!connected) return std::printf("%s\n", error.c_str()), 1;
 
     ULONG value = 0;
-    if (cmd == "get" && a) return ShowWord(client, a), 0;
+    if (cmd == "get" && a) return ShowWord(client, a) ? 0 : 1;
     if (cmd == "set" && a && ParseNumber(b, value)) return Update(client, a, 0xFFFFFFFFul, value);
     if (cmd == "wlan" && OnOff(a) >= 0) return Update(client, "0_49", 0x1, OnOff(a) ? 0x1 : 0);
     if (cmd == "bt" && OnOff(a) >= 0) return Update(client, "0_49", 0x2, OnOff(a) ? 0x2 : 0);
