@@ -7,9 +7,9 @@
 
 #include "WAcpi.h"
 
-constexpr const char kAcpiRadios[] = "0_49";         // bit 0 wireless LAN, bit 1 Bluetooth
-constexpr const char kAcpiBrightness[] = "0_50";     // bits 0-3 battery level, bits 4-7 mains level
-constexpr const char kAcpiDisplayOutput[] = "0_230"; // 0x10000 panel, 0x20000 external, 0x30000 both
+constexpr const char kAcpiRadios[] = "0_49";          // bit 0 wireless LAN, bit 1 Bluetooth
+constexpr const char kAcpiBrightness[] = "0_50";      // bits 0-3 battery level, bits 4-7 mains level
+constexpr const char kAcpiDisplayOutput[] = "0_230";  // 0x10000 panel, 0x20000 external, 0x30000 both
 
 // Object path of the firmware method `instance` (e.g. "0_49"), its backslashes escaped for WMI.
 // False when `instance` is missing or the path does not fit `cap` bytes.

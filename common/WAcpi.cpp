@@ -76,7 +76,8 @@ int CWAcpi::ExecGetULong(const char* path, const char* method, const char* param
     if (!bParam || !bMethod || !bPath) return 0;
 
     fw::ComPtr<IWbemClassObject> outParams;
-    HRESULT hr = services->ExecMethod(bPath.Get(), bMethod.Get(), 0, nullptr, nullptr, outParams.Put(), nullptr);
+    HRESULT hr =
+        services->ExecMethod(bPath.Get(), bMethod.Get(), 0, nullptr, nullptr, outParams.Put(), nullptr);
     if (FAILED(hr) || !outParams) return 0;
     fw::Variant data;
     hr = outParams->Get(bParam.Get(), 0, data.Get(), nullptr, nullptr);

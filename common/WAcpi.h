@@ -30,9 +30,9 @@ public:
     // Sets the brightness (0-100 on real panels) of the first monitor. 1 on success, 0 on failure.
     int SetMonitorBrightness(BYTE brightness);
 
-    fw::ComPtr<IWbemServices> services;               // "\\.\ROOT\WMI", null until connected
-    fw::ComPtr<IWbemLocator> locator;                 // made the connection, null until connected
-    fw::ComPtr<IEnumWbemClassObject> enumerator;      // last instance enumeration of the monitor class
+    fw::ComPtr<IWbemServices> services;           // "\\.\ROOT\WMI", null until connected
+    fw::ComPtr<IWbemLocator> locator;             // made the connection, null until connected
+    fw::ComPtr<IEnumWbemClassObject> enumerator;  // last instance enumeration of the monitor class
 };
 
 // Wide characters an instance name may take once its backslashes are doubled (the terminator of

@@ -16,14 +16,29 @@ fw::Bstr MethodPath(const char* instance) {
 std::string DescribeHresult(HRESULT hr) {
     const char* name = "";
     switch (static_cast<unsigned long>(hr)) {
-        case WBEM_E_FAILED: name = " (failed)"; break;
-        case WBEM_E_NOT_FOUND: name = " (not found)"; break;
-        case WBEM_E_ACCESS_DENIED: name = " (access denied)"; break;
-        case WBEM_E_INVALID_PARAMETER: name = " (invalid parameter)"; break;
-        case WBEM_E_INVALID_CLASS: name = " (invalid class)"; break;
-        case WBEM_E_INVALID_METHOD: name = " (invalid method)"; break;
-        case WBEM_E_INVALID_OBJECT_PATH: name = " (invalid object path)"; break;
-        default: break;
+        case WBEM_E_FAILED:
+            name = " (failed)";
+            break;
+        case WBEM_E_NOT_FOUND:
+            name = " (not found)";
+            break;
+        case WBEM_E_ACCESS_DENIED:
+            name = " (access denied)";
+            break;
+        case WBEM_E_INVALID_PARAMETER:
+            name = " (invalid parameter)";
+            break;
+        case WBEM_E_INVALID_CLASS:
+            name = " (invalid class)";
+            break;
+        case WBEM_E_INVALID_METHOD:
+            name = " (invalid method)";
+            break;
+        case WBEM_E_INVALID_OBJECT_PATH:
+            name = " (invalid object path)";
+            break;
+        default:
+            break;
     }
     char text[64];
     std::snprintf(text, sizeof(text), "0x%08lx%s", static_cast<unsigned long>(hr), name);
@@ -45,8 +60,8 @@ bool FirmwareClient::Connect(std::string& error) {
         error = "ConnectServer ROOT\\WMI: " + DescribeHresult(hr);
         return false;
     }
-    hr = ::CoSetProxyBlanket(services_.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr, RPC_C_AUTHN_LEVEL_CALL,
-                             RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
+    hr = ::CoSetProxyBlanket(services_.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
+                             RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
     if (FAILED(hr)) {
         error = "CoSetProxyBlanket: " + DescribeHresult(hr);
         services_.Reset();

@@ -62,10 +62,14 @@ bool ParseNumber(const char* text, ULONG& value) {
 
 const char* DisplayName(ULONG word) {
     switch (word & 0x30000) {
-        case 0x10000: return "internal";
-        case 0x20000: return "external";
-        case 0x30000: return "both";
-        default: return "none";
+        case 0x10000:
+            return "internal";
+        case 0x20000:
+            return "external";
+        case 0x30000:
+            return "both";
+        default:
+            return "none";
     }
 }
 
@@ -93,7 +97,8 @@ int Show(FirmwareClient* client, const std::string& error) {
     else
         std::printf("firmware words unavailable: %s\n", error.c_str());
     DWORD v = 0;
-    std::printf("MonitorBrightness %s\n", ReadState("MonitorBrightness", v) ? std::to_string(v).c_str() : "(never set)");
+    std::printf("MonitorBrightness %s\n",
+                ReadState("MonitorBrightness", v) ? std::to_string(v).c_str() : "(never set)");
     std::printf("Calls %lu\n", ReadState("Calls", v) ? static_cast<unsigned long>(v) : 0ul);
     for (const char* s : kSwitches) std::printf("%s %s\n", s, ReadState(s, v) && v == 1 ? "on" : "off");
     return client ? 0 : 1;
@@ -136,8 +141,8 @@ int Run(int argc, char** argv) {
 
     fw::ComApartment com;
     if (!com.Ok()) return std::puts("CoInitialize failed"), 1;
-    ::CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT, RPC_C_IMP_LEVEL_IMPERSONATE,
-                           nullptr, EOAC_NONE, nullptr);
+    ::CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
+                           RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
     FirmwareClient client;
     std::string error;
     bool connected = client.Connect(error);
@@ -158,8 +163,10 @@ int Run(int argc, char** argv) {
         if (std::strcmp(a, "mains") == 0) return Update(client, "0_50", 0xF0, value << 4);
     }
     if (cmd == "display" && a) {
-        ULONG word = std::strcmp(a, "internal") == 0 ? 0x10000 : std::strcmp(a, "external") == 0 ? 0x20000
-                     : std::strcmp(a, "both") == 0 ? 0x30000 : 0;
+        ULONG word = std::strcmp(a, "internal") == 0   ? 0x10000
+                     : std::strcmp(a, "external") == 0 ? 0x20000
+                     : std::strcmp(a, "both") == 0     ? 0x30000
+                                                       : 0;
         if (word) return Update(client, "0_230", 0x30000, word);
     }
     Usage();

@@ -74,8 +74,8 @@ HRESULT SetBrightness(IWbemClassObject* in) {
 
 }  // namespace
 
-HRESULT RunMethod(const MethodDef& method, const std::wstring& instanceName,
-                  IWbemClassObject* in, IWbemClassObject** out) {
+HRESULT RunMethod(const MethodDef& method, const std::wstring& instanceName, IWbemClassObject* in,
+                  IWbemClassObject** out) {
     std::wstring name = method.name;
     if (name == L"GetULong") return GetULong(method, instanceName, out);
     if (name == L"SetULong") return SetULong(instanceName, in);

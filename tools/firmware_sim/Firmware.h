@@ -8,7 +8,7 @@ namespace sim {
 
 // Runs `method` of the instance `instanceName` (both known to exist) with the in-parameters
 // `in` (any IWbemClassObject, or null). `out` receives the out-parameters when asked for.
-HRESULT RunMethod(const MethodDef& method, const std::wstring& instanceName,
-                  IWbemClassObject* in, IWbemClassObject** out);
+HRESULT RunMethod(const MethodDef& method, const std::wstring& instanceName, IWbemClassObject* in,
+                  IWbemClassObject** out);
 
 }  // namespace sim

@@ -14,7 +14,8 @@ public:
     explicit SimEnum(std::vector<IWbemClassObject*> objects) : objects_(std::move(objects)) {}
 
     HRESULT STDMETHODCALLTYPE Reset() override;
-    HRESULT STDMETHODCALLTYPE Next(LONG timeout, ULONG count, IWbemClassObject** objects, ULONG* returned) override;
+    HRESULT STDMETHODCALLTYPE Next(LONG timeout, ULONG count, IWbemClassObject** objects,
+                                   ULONG* returned) override;
     HRESULT STDMETHODCALLTYPE NextAsync(ULONG, IWbemObjectSink*) override;
     HRESULT STDMETHODCALLTYPE Clone(IEnumWbemClassObject** copy) override;
     HRESULT STDMETHODCALLTYPE Skip(LONG timeout, ULONG count) override;

@@ -37,8 +37,8 @@ HRESULT SimLocator::PlatformLocator(IWbemLocator** locator) {
     return S_OK;
 }
 
-HRESULT SimLocator::ConnectServer(const BSTR resource, const BSTR user, const BSTR password, const BSTR locale,
-                                  LONG flags, const BSTR authority, IWbemContext* context,
+HRESULT SimLocator::ConnectServer(const BSTR resource, const BSTR user, const BSTR password,
+                                  const BSTR locale, LONG flags, const BSTR authority, IWbemContext* context,
                                   IWbemServices** services) {
     if (!services) return WBEM_E_INVALID_PARAMETER;
     *services = nullptr;

@@ -11,15 +11,16 @@ bool FitsType(VARTYPE vt, CIMTYPE type) {
         case CIM_BOOLEAN:
             return vt == VT_BOOL;
         default:  // the integer types: WMI converts between the integer VARIANTs
-            return vt == VT_UI1 || vt == VT_I1 || vt == VT_I2 || vt == VT_UI2 || vt == VT_I4 || vt == VT_UI4 ||
-                   vt == VT_INT || vt == VT_UINT || vt == VT_BSTR;
+            return vt == VT_UI1 || vt == VT_I1 || vt == VT_I2 || vt == VT_UI2 || vt == VT_I4 ||
+                   vt == VT_UI4 || vt == VT_INT || vt == VT_UINT || vt == VT_BSTR;
     }
 }
 
 HRESULT SetOut(VARIANT* out, const VARIANT& from) {
     if (!out) return WBEM_S_NO_ERROR;
     ::VariantInit(out);
-    return SUCCEEDED(::VariantCopy(out, const_cast<VARIANT*>(&from))) ? WBEM_S_NO_ERROR : WBEM_E_OUT_OF_MEMORY;
+    return SUCCEEDED(::VariantCopy(out, const_cast<VARIANT*>(&from))) ? WBEM_S_NO_ERROR
+                                                                      : WBEM_E_OUT_OF_MEMORY;
 }
 
 }  // namespace
@@ -68,7 +69,8 @@ SimObject::Prop* SimObject::Find(const wchar_t* name) {
 HRESULT SimObject::Set(const wchar_t* name, const VARIANT& value) {
     Prop* p = Find(name);
     if (!p) return WBEM_E_NOT_FOUND;
-    return SUCCEEDED(::VariantCopy(p->value.Get(), const_cast<VARIANT*>(&value))) ? WBEM_S_NO_ERROR : WBEM_E_OUT_OF_MEMORY;
+    return SUCCEEDED(::VariantCopy(p->value.Get(), const_cast<VARIANT*>(&value))) ? WBEM_S_NO_ERROR
+                                                                                  : WBEM_E_OUT_OF_MEMORY;
 }
 
 HRESULT SimObject::GetSystemProperty(const std::wstring& name, VARIANT* value, CIMTYPE* type) {
@@ -77,7 +79,8 @@ HRESULT SimObject::GetSystemProperty(const std::wstring& name, VARIANT* value, C
         text = class_ ? class_->name : L"__PARAMETERS";
     } else if (SameName(name, L"__RELPATH") && kind_ == Kind::Instance) {
         Prop* key = Find(L"InstanceName");
-        text = InstancePath(*class_, key && key->value.Get()->vt == VT_BSTR ? key->value.Get()->bstrVal : L"");
+        text =
+            InstancePath(*class_, key && key->value.Get()->vt == VT_BSTR ? key->value.Get()->bstrVal : L"");
     } else {
         return WBEM_E_NOT_FOUND;
     }
@@ -148,7 +151,8 @@ HRESULT SimObject::SpawnInstance(LONG, IWbemClassObject** instance) {
     if (!instance) return WBEM_E_INVALID_PARAMETER;
     *instance = nullptr;
     if (kind_ != Kind::Class && kind_ != Kind::Signature) return WBEM_E_INVALID_OPERATION;
-    SimObject* o = new SimObject(kind_ == Kind::Class ? Kind::Instance : Kind::Parameters, class_, nullptr, 0);
+    SimObject* o =
+        new SimObject(kind_ == Kind::Class ? Kind::Instance : Kind::Parameters, class_, nullptr, 0);
     o->props_ = props_;
     for (Prop& p : o->props_) {
         ::VariantClear(p.value.Get());
@@ -181,10 +185,14 @@ HRESULT SimObject::GetObjectText(LONG, BSTR*) { return WBEM_E_NOT_SUPPORTED; }
 HRESULT SimObject::SpawnDerivedClass(LONG, IWbemClassObject**) { return WBEM_E_NOT_SUPPORTED; }
 HRESULT SimObject::CompareTo(LONG, IWbemClassObject*) { return WBEM_E_NOT_SUPPORTED; }
 HRESULT SimObject::GetPropertyOrigin(LPCWSTR, BSTR*) { return WBEM_E_NOT_SUPPORTED; }
-HRESULT SimObject::PutMethod(LPCWSTR, LONG, IWbemClassObject*, IWbemClassObject*) { return WBEM_E_NOT_SUPPORTED; }
+HRESULT SimObject::PutMethod(LPCWSTR, LONG, IWbemClassObject*, IWbemClassObject*) {
+    return WBEM_E_NOT_SUPPORTED;
+}
 HRESULT SimObject::DeleteMethod(LPCWSTR) { return WBEM_E_NOT_SUPPORTED; }
 HRESULT SimObject::BeginMethodEnumeration(LONG) { return WBEM_E_NOT_SUPPORTED; }
-HRESULT SimObject::NextMethod(LONG, BSTR*, IWbemClassObject**, IWbemClassObject**) { return WBEM_E_NOT_SUPPORTED; }
+HRESULT SimObject::NextMethod(LONG, BSTR*, IWbemClassObject**, IWbemClassObject**) {
+    return WBEM_E_NOT_SUPPORTED;
+}
 HRESULT SimObject::EndMethodEnumeration() { return WBEM_E_NOT_SUPPORTED; }
 HRESULT SimObject::GetMethodQualifierSet(LPCWSTR, IWbemQualifierSet**) { return WBEM_E_NOT_SUPPORTED; }
 HRESULT SimObject::GetMethodOrigin(LPCWSTR, BSTR*) { return WBEM_E_NOT_SUPPORTED; }

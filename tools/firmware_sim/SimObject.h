@@ -38,12 +38,14 @@ public:
     HRESULT Set(const wchar_t* name, const VARIANT& value);
 
     HRESULT STDMETHODCALLTYPE GetQualifierSet(IWbemQualifierSet**) override;
-    HRESULT STDMETHODCALLTYPE Get(LPCWSTR name, LONG flags, VARIANT* value, CIMTYPE* type, LONG* flavor) override;
+    HRESULT STDMETHODCALLTYPE Get(LPCWSTR name, LONG flags, VARIANT* value, CIMTYPE* type,
+                                  LONG* flavor) override;
     HRESULT STDMETHODCALLTYPE Put(LPCWSTR name, LONG flags, VARIANT* value, CIMTYPE type) override;
     HRESULT STDMETHODCALLTYPE Delete(LPCWSTR) override;
     HRESULT STDMETHODCALLTYPE GetNames(LPCWSTR, LONG, VARIANT*, SAFEARRAY**) override;
     HRESULT STDMETHODCALLTYPE BeginEnumeration(LONG flags) override;
-    HRESULT STDMETHODCALLTYPE Next(LONG flags, BSTR* name, VARIANT* value, CIMTYPE* type, LONG* flavor) override;
+    HRESULT STDMETHODCALLTYPE Next(LONG flags, BSTR* name, VARIANT* value, CIMTYPE* type,
+                                   LONG* flavor) override;
     HRESULT STDMETHODCALLTYPE EndEnumeration() override;
     HRESULT STDMETHODCALLTYPE GetPropertyQualifierSet(LPCWSTR, IWbemQualifierSet**) override;
     HRESULT STDMETHODCALLTYPE Clone(IWbemClassObject** copy) override;

@@ -25,8 +25,8 @@ const ClassDef kClasses[] = {
 }  // namespace
 
 bool SameName(const std::wstring& a, const std::wstring& b) {
-    return ::CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, a.c_str(), static_cast<int>(a.size()), b.c_str(),
-                            static_cast<int>(b.size())) == CSTR_EQUAL;
+    return ::CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, a.c_str(), static_cast<int>(a.size()),
+                            b.c_str(), static_cast<int>(b.size())) == CSTR_EQUAL;
 }
 
 const ClassDef* FindClass(const std::wstring& name) {
@@ -71,7 +71,8 @@ HRESULT ParseObjectPath(const wchar_t* text, ObjectPath& path) {
     }
     path.className = s.substr(0, dot);
     std::size_t eq = s.find(L'=', dot);
-    if (path.className.empty() || eq == std::wstring::npos || !SameName(s.substr(dot + 1, eq - dot - 1), L"InstanceName"))
+    if (path.className.empty() || eq == std::wstring::npos ||
+        !SameName(s.substr(dot + 1, eq - dot - 1), L"InstanceName"))
         return WBEM_E_INVALID_OBJECT_PATH;
     std::size_t i = eq + 1;
     if (i >= s.size() || s[i] != L'"') return WBEM_E_INVALID_OBJECT_PATH;
@@ -84,7 +85,8 @@ HRESULT ParseObjectPath(const wchar_t* text, ObjectPath& path) {
         }
         if (c == L'\\') {
             // Only \\ and \" are escapes; a single backslash is a malformed key.
-            if (i + 1 >= s.size() || (s[i + 1] != L'\\' && s[i + 1] != L'"')) return WBEM_E_INVALID_OBJECT_PATH;
+            if (i + 1 >= s.size() || (s[i + 1] != L'\\' && s[i + 1] != L'"'))
+                return WBEM_E_INVALID_OBJECT_PATH;
             c = s[++i];
         }
         path.instanceName += c;

@@ -55,7 +55,9 @@ HRESULT SimServices::QueryBlanket(IUnknown*, DWORD* authn, DWORD* authz, OLECHAR
     return S_OK;
 }
 
-HRESULT SimServices::SetBlanket(IUnknown*, DWORD, DWORD, OLECHAR*, DWORD, DWORD, void*, DWORD) { return S_OK; }
+HRESULT SimServices::SetBlanket(IUnknown*, DWORD, DWORD, OLECHAR*, DWORD, DWORD, void*, DWORD) {
+    return S_OK;
+}
 
 HRESULT SimServices::CopyProxy(IUnknown*, IUnknown**) { return E_NOTIMPL; }
 
@@ -78,7 +80,8 @@ HRESULT SimServices::GetObject(const BSTR path, LONG, IWbemContext*, IWbemClassO
     return WBEM_S_NO_ERROR;
 }
 
-HRESULT SimServices::CreateInstanceEnum(const BSTR className, LONG, IWbemContext*, IEnumWbemClassObject** result) {
+HRESULT SimServices::CreateInstanceEnum(const BSTR className, LONG, IWbemContext*,
+                                        IEnumWbemClassObject** result) {
     if (!result) return WBEM_E_INVALID_PARAMETER;
     *result = nullptr;
     if (!className) return WBEM_E_INVALID_PARAMETER;
@@ -122,14 +125,18 @@ HRESULT SimServices::OpenNamespace(const BSTR, LONG, IWbemContext*, IWbemService
 }
 HRESULT SimServices::CancelAsyncCall(IWbemObjectSink*) { return WBEM_E_NOT_SUPPORTED; }
 HRESULT SimServices::QueryObjectSink(LONG, IWbemObjectSink**) { return WBEM_E_NOT_SUPPORTED; }
-HRESULT SimServices::GetObjectAsync(const BSTR, LONG, IWbemContext*, IWbemObjectSink*) { return WBEM_E_NOT_SUPPORTED; }
+HRESULT SimServices::GetObjectAsync(const BSTR, LONG, IWbemContext*, IWbemObjectSink*) {
+    return WBEM_E_NOT_SUPPORTED;
+}
 HRESULT SimServices::PutClass(IWbemClassObject*, LONG, IWbemContext*, IWbemCallResult**) {
     return WBEM_E_NOT_SUPPORTED;
 }
 HRESULT SimServices::PutClassAsync(IWbemClassObject*, LONG, IWbemContext*, IWbemObjectSink*) {
     return WBEM_E_NOT_SUPPORTED;
 }
-HRESULT SimServices::DeleteClass(const BSTR, LONG, IWbemContext*, IWbemCallResult**) { return WBEM_E_NOT_SUPPORTED; }
+HRESULT SimServices::DeleteClass(const BSTR, LONG, IWbemContext*, IWbemCallResult**) {
+    return WBEM_E_NOT_SUPPORTED;
+}
 HRESULT SimServices::DeleteClassAsync(const BSTR, LONG, IWbemContext*, IWbemObjectSink*) {
     return WBEM_E_NOT_SUPPORTED;
 }
@@ -157,10 +164,12 @@ HRESULT SimServices::CreateInstanceEnumAsync(const BSTR, LONG, IWbemContext*, IW
 HRESULT SimServices::ExecQueryAsync(const BSTR, const BSTR, LONG, IWbemContext*, IWbemObjectSink*) {
     return WBEM_E_NOT_SUPPORTED;
 }
-HRESULT SimServices::ExecNotificationQuery(const BSTR, const BSTR, LONG, IWbemContext*, IEnumWbemClassObject**) {
+HRESULT SimServices::ExecNotificationQuery(const BSTR, const BSTR, LONG, IWbemContext*,
+                                           IEnumWbemClassObject**) {
     return WBEM_E_NOT_SUPPORTED;
 }
-HRESULT SimServices::ExecNotificationQueryAsync(const BSTR, const BSTR, LONG, IWbemContext*, IWbemObjectSink*) {
+HRESULT SimServices::ExecNotificationQueryAsync(const BSTR, const BSTR, LONG, IWbemContext*,
+                                                IWbemObjectSink*) {
     return WBEM_E_NOT_SUPPORTED;
 }
 HRESULT SimServices::ExecMethodAsync(const BSTR, const BSTR, LONG, IWbemContext*, IWbemClassObject*,

@@ -52,9 +52,13 @@ bool StateSwitch(const char* name) { return StateGet(name, 0) == 1; }
 
 void StateCountCall() { StateSet("Calls", StateGet("Calls", 0) + 1); }
 
-DWORD FirmwareWord(const std::wstring& method) { return StateGet(Narrow(method).c_str(), DefaultWord(method)); }
+DWORD FirmwareWord(const std::wstring& method) {
+    return StateGet(Narrow(method).c_str(), DefaultWord(method));
+}
 
-bool SetFirmwareWord(const std::wstring& method, DWORD value) { return StateSet(Narrow(method).c_str(), value); }
+bool SetFirmwareWord(const std::wstring& method, DWORD value) {
+    return StateSet(Narrow(method).c_str(), value);
+}
 
 std::wstring MonitorInstanceName() {
     static const wchar_t kDefault[] = L"DISPLAY\\SIM0001\\4&1a2b3c4d&0&UID256_0";
@@ -65,8 +69,8 @@ std::wstring MonitorInstanceName() {
         type != REG_SZ || size < sizeof(wchar_t) || size > 8192)
         return kDefault;
     std::vector<wchar_t> text(size / sizeof(wchar_t) + 1, L'\0');
-    if (::RegQueryValueExW(key.Get(), L"MonitorInstance", nullptr, &type, reinterpret_cast<BYTE*>(text.data()),
-                           &size) != ERROR_SUCCESS)
+    if (::RegQueryValueExW(key.Get(), L"MonitorInstance", nullptr, &type,
+                           reinterpret_cast<BYTE*>(text.data()), &size) != ERROR_SUCCESS)
         return kDefault;
     text.back() = L'\0';
     return text.data();

@@ -80,10 +80,10 @@ TEST_F(FirmwareWordTest, ToggleMasksClearTheHighBits) {
         DWORD expected;
     };
     const Case cases[] = {
-        {kAcpiRadios, 0xABCDEF03, 0xFE, 0x00, 0x02},       // wireless LAN off
-        {kAcpiRadios, 0x12345603, 0xFD, 0x00, 0x01},       // Bluetooth off
-        {kAcpiBrightness, 0xFFFF0A75, 0x0F, 0x90, 0x95},   // mains level 9
-        {kAcpiBrightness, 0x80000075, 0xF0, 0x03, 0x73},   // battery level 3
+        {kAcpiRadios, 0xABCDEF03, 0xFE, 0x00, 0x02},      // wireless LAN off
+        {kAcpiRadios, 0x12345603, 0xFD, 0x00, 0x01},      // Bluetooth off
+        {kAcpiBrightness, 0xFFFF0A75, 0x0F, 0x90, 0x95},  // mains level 9
+        {kAcpiBrightness, 0x80000075, 0xF0, 0x03, 0x73},  // battery level 3
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);
@@ -103,7 +103,8 @@ TEST_F(FirmwareWordTest, FailedReadLeavesTheValueUntouched) {
     SimSet("FailGet", 0);
 
     // The method runs but its out-parameter has no such name.
-    EXPECT_EQ(0, acpi.ExecGetULong("Method_ULong.InstanceName=\"ACPI\\\\PNP0C14\\\\0_49\"", "GetULong", "Dta", word));
+    EXPECT_EQ(0, acpi.ExecGetULong("Method_ULong.InstanceName=\"ACPI\\\\PNP0C14\\\\0_49\"", "GetULong", "Dta",
+                                   word));
     EXPECT_EQ(0xCAFEF00Du, word);
 }
 
@@ -120,10 +121,10 @@ TEST_F(FirmwareWordTest, BadRequestsFailAndExecuteNothing) {
         {"parameter the signature lacks (Put fails)", "Method_ULong", goodPath, "SetULong", "Dta"},
         {"unknown class", "Method_ULongs", goodPath, "SetULong", "Data"},
         {"unknown method", "Method_ULong", goodPath, "SetULongs", "Data"},
-        {"unknown instance", "Method_ULong", "Method_ULong.InstanceName=\"ACPI\\\\PNP0C14\\\\0_51\"", "SetULong",
-         "Data"},
-        {"unescaped backslashes", "Method_ULong", "Method_ULong.InstanceName=\"ACPI\\PNP0C14\\0_49\"", "SetULong",
-         "Data"},
+        {"unknown instance", "Method_ULong", "Method_ULong.InstanceName=\"ACPI\\\\PNP0C14\\\\0_51\"",
+         "SetULong", "Data"},
+        {"unescaped backslashes", "Method_ULong", "Method_ULong.InstanceName=\"ACPI\\PNP0C14\\0_49\"",
+         "SetULong", "Data"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -52,8 +52,9 @@ const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new ComEnv
 DWORD SimGet(const char* name, DWORD fallback) {
     fw::RegKey key = StateKey();
     DWORD type = 0, value = 0, size = sizeof(value);
-    if (!key || ::RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
-                    ERROR_SUCCESS ||
+    if (!key ||
+        ::RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+            ERROR_SUCCESS ||
         type != REG_DWORD)
         return fallback;
     return value;
@@ -62,17 +63,17 @@ DWORD SimGet(const char* name, DWORD fallback) {
 void SimSet(const char* name, DWORD value) {
     fw::RegKey key = StateKey();
     ASSERT_TRUE(key);
-    ASSERT_EQ(ERROR_SUCCESS, ::RegSetValueExA(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                                              sizeof(value)));
+    ASSERT_EQ(ERROR_SUCCESS, ::RegSetValueExA(key.Get(), name, 0, REG_DWORD,
+                                              reinterpret_cast<const BYTE*>(&value), sizeof(value)));
 }
 
 void SimSetString(const char* name, const std::wstring& value) {
     fw::RegKey key = StateKey();
     ASSERT_TRUE(key);
     std::wstring wname(name, name + std::char_traits<char>::length(name));
-    ASSERT_EQ(ERROR_SUCCESS,
-              ::RegSetValueExW(key.Get(), wname.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                               static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))));
+    ASSERT_EQ(ERROR_SUCCESS, ::RegSetValueExW(key.Get(), wname.c_str(), 0, REG_SZ,
+                                              reinterpret_cast<const BYTE*>(value.c_str()),
+                                              static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))));
 }
 
 void SimDelete(const char* name) {
