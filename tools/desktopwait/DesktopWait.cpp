@@ -78,7 +78,9 @@ int main(int argc, char** argv) {
         if (GetTickCount() - start >= static_cast<DWORD>(timeoutMs)) break;
         Sleep(kPollMs);
     }
-    std::fprintf(stderr, "DesktopWait: no task bar at (0,%ld)-(%ld,%ld) after %ld ms; screen %dx%d, seen (%ld,%ld)-(%ld,%ld)\n",
+    std::fprintf(stderr,
+                 "DesktopWait: no task bar at (0,%ld)-(%ld,%ld) after %ld ms; screen %dx%d, seen "
+                 "(%ld,%ld)-(%ld,%ld)\n",
                  height - kTaskBarHeight, width, height, timeoutMs, GetSystemMetrics(SM_CXSCREEN),
                  GetSystemMetrics(SM_CYSCREEN), seen.left, seen.top, seen.right, seen.bottom);
     return 1;

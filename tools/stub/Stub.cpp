@@ -58,8 +58,9 @@ class StubLog {
 public:
     StubLog(const std::string& path, const std::string& name) : name_(name) {
         if (path.empty()) return;
-        HANDLE h = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                               nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE h = CreateFileA(path.c_str(), FILE_APPEND_DATA,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h != INVALID_HANDLE_VALUE) file_.Reset(h);
     }
 
@@ -73,7 +74,8 @@ public:
         int body = std::vsnprintf(text + head, sizeof(text) - head - 2, format, args);
         va_end(args);
         size_t length = static_cast<size_t>(head);
-        if (body > 0) length += (static_cast<size_t>(body) < sizeof(text) - head - 2) ? body : sizeof(text) - head - 3;
+        if (body > 0)
+            length += (static_cast<size_t>(body) < sizeof(text) - head - 2) ? body : sizeof(text) - head - 3;
         text[length++] = '\r';
         text[length++] = '\n';
         // One WriteFile per line, no buffering: the line is in the file when a test looks.
@@ -115,14 +117,15 @@ std::string IniString(const std::string& ini, const char* key) {
 }
 
 void ApplyEnvironment(stub::StubConfig* config, std::vector<std::string>* rejected) {
-    static const char* const kKeys[][2] = {{"STUB_LOG", "log"},           {"STUB_CLASS", "class"},
-                                           {"STUB_TITLE", "title"},       {"STUB_LIFETIME", "lifetime"},
-                                           {"STUB_EXIT", "exit"},         {"STUB_SHOW", "show"}};
+    static const char* const kKeys[][2] = {{"STUB_LOG", "log"},     {"STUB_CLASS", "class"},
+                                           {"STUB_TITLE", "title"}, {"STUB_LIFETIME", "lifetime"},
+                                           {"STUB_EXIT", "exit"},   {"STUB_SHOW", "show"}};
     for (const auto& key : kKeys) {
         char value[1024] = {};
         DWORD length = GetEnvironmentVariableA(key[0], value, sizeof(value));
         if (length == 0 || length >= sizeof(value)) continue;
-        if (!stub::ApplySetting(key[1], value, config)) rejected->push_back(std::string(key[0]) + "=" + value);
+        if (!stub::ApplySetting(key[1], value, config))
+            rejected->push_back(std::string(key[0]) + "=" + value);
     }
 }
 
@@ -146,8 +149,8 @@ HWND CreateStubWindow(HINSTANCE instance, const stub::StubConfig& config) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = className;
     if (!RegisterClassA(&wc)) return nullptr;
-    HWND hwnd = CreateWindowExA(0, className, config.title.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 240, 120, nullptr,
-                                nullptr, instance, nullptr);
+    HWND hwnd = CreateWindowExA(0, className, config.title.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 240, 120,
+                                nullptr, nullptr, instance, nullptr);
     if (hwnd != nullptr && config.show) ShowWindow(hwnd, SW_SHOWNOACTIVATE);
     return hwnd;
 }

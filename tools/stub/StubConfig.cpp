@@ -123,14 +123,15 @@ std::vector<std::string> TakeStubArguments(std::vector<std::string>* args, StubC
 std::string IniPathFor(const std::string& modulePath) {
     size_t slash = modulePath.find_last_of("\\/");
     size_t dot = modulePath.find_last_of('.');
-    std::string base =
-        (dot != std::string::npos && (slash == std::string::npos || dot > slash)) ? modulePath.substr(0, dot)
-                                                                                  : modulePath;
+    std::string base = (dot != std::string::npos && (slash == std::string::npos || dot > slash))
+                           ? modulePath.substr(0, dot)
+                           : modulePath;
     return base + ".stub.ini";
 }
 
 std::string ResolveBeside(const std::string& iniPath, const std::string& path) {
-    bool absolute = (path.size() >= 2 && path[1] == ':') || (!path.empty() && (path[0] == '\\' || path[0] == '/'));
+    bool absolute =
+        (path.size() >= 2 && path[1] == ':') || (!path.empty() && (path[0] == '\\' || path[0] == '/'));
     if (path.empty() || absolute) return path;
     size_t slash = iniPath.find_last_of("\\/");
     if (slash == std::string::npos) return path;

@@ -32,8 +32,13 @@ TEST(StubConfigTest, AppliesKnownSettingsAndRejectsTheRest) {
     EXPECT_TRUE(stub::ApplySetting("lifetime", "-1", &config));
     EXPECT_EQ(config.lifetimeMs, stub::kForever);
     const std::pair<const char*, const char*> bad[] = {
-        {"lifetime", "-2"}, {"lifetime", "10s"}, {"lifetime", ""}, {"exit", "x"},
-        {"show", "2"},      {"colour", "red"},   {"lifetime", "99999999999999999999"},
+        {"lifetime", "-2"},
+        {"lifetime", "10s"},
+        {"lifetime", ""},
+        {"exit", "x"},
+        {"show", "2"},
+        {"colour", "red"},
+        {"lifetime", "99999999999999999999"},
     };
     for (const auto& b : bad) {
         EXPECT_FALSE(stub::ApplySetting(b.first, b.second, &config)) << b.first << "=" << b.second;
@@ -52,8 +57,8 @@ TEST(StubConfigTest, LifetimeDefaultsFollowTheWindow) {
 
 TEST(StubConfigTest, TakesStubArgumentsOutOfTheList) {
     stub::StubConfig config;
-    std::vector<std::string> args = {"/stub:prog.exe", "1", "/stub:title=On Screen Display", "/stub:show",
-                                     "/stub:bogus=1", "/prefetch:1"};
+    std::vector<std::string> args = {
+        "/stub:prog.exe", "1", "/stub:title=On Screen Display", "/stub:show", "/stub:bogus=1", "/prefetch:1"};
     auto rejected = stub::TakeStubArguments(&args, &config);
     EXPECT_EQ(args, (std::vector<std::string>{"/stub:prog.exe", "1", "/prefetch:1"}));
     EXPECT_EQ(rejected, std::vector<std::string>{"/stub:bogus=1"});

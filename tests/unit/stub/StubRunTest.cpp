@@ -88,7 +88,8 @@ protected:
 TEST_F(StubRunTest, WindowFromIniLogsArgumentsAndPostedMessagesUntilClosed) {
     std::string exe = Copy("Suspend.exe");
     std::string log = Log("suspend.log");
-    Write("Suspend.stub.ini", "[stub]\r\nlog=suspend.log\r\nclass=StubTestOsd\r\ntitle=On Screen Display\r\n");
+    Write("Suspend.stub.ini",
+          "[stub]\r\nlog=suspend.log\r\nclass=StubTestOsd\r\ntitle=On Screen Display\r\n");
     HANDLE process = Shell(exe, "2");
     ASSERT_NE(process, nullptr);
     ASSERT_TRUE(WaitFor(log, " window StubTestOsd|On Screen Display")) << Read(log);
