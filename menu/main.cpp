@@ -1,4 +1,8 @@
 #include <windows.h>
 
-// Stands in until Corvela is built: starts and ends.
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include "CorvelaApp.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    CCorvelaApp app;
+    return app.Run();
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The face of the panel's item labels, which follows the system default locale.
+#include <windows.h>
+
+struct ButtonFontSpec {
+    const char* face;  // in the system code page
+    int height;
+};
+
+ButtonFontSpec ButtonFontFor(bool koreanSystemLocale);
+// A new font for one paint; the caller deletes it.
+HFONT CreateButtonFont(bool koreanSystemLocale);

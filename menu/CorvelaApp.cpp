@@ -1,0 +1,41 @@
+#include "CorvelaApp.h"
+
+#include <objbase.h>
+
+#include "CorvelaDlg.h"
+#include "GdiplusSession.h"
+
+bool CCorvelaApp::InitInstance() {
+    // The launcher's one action both opens and closes the menu.
+    if (HWND open = ::FindWindowA(nullptr, kPanelTitle)) {
+        ::PostMessageA(open, WM_CLOSE, 0, 0);
+        return false;
+    }
+
+    ::CoInitialize(nullptr);
+    // The firmware requests run under these process-wide settings. A failure is not fatal: the
+    // connection then fails in its own time and the panel does not open.
+    ::CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT_PRIVACY,
+                           RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_SECURE_REFS, nullptr);
+    CGdiplusSession gdiplus;
+    {
+        // Gone before GDI+ is: nothing of GDI+ may outlive the session.
+        CCorvelaDlg panel;
+        mainWindow = &panel;
+        panel.DoModal();
+        mainWindow = nullptr;
+    }
+    return false;
+}
+
+// F1 is kept away from every pre-translation, the panel's included.
+bool CCorvelaApp::PreTranslateMessage(MSG& msg) {
+    if (msg.wParam == VK_F1) return false;
+    return Application::PreTranslateMessage(msg);
+}
+
+// Also after a start that only closed an open panel; COM ignores an unmatched call.
+int CCorvelaApp::ExitInstance() {
+    ::CoUninitialize();
+    return Application::ExitInstance();
+}

@@ -1,0 +1,157 @@
+// The panel's start-up: window creation and the ordered initialisation.
+#include "CorvelaDlg.h"
+
+#include <shellapi.h>
+
+#include "Handles.h"
+#include "IndexFile.h"
+#include "StoreRegistry.h"
+#include "ProgramFolder.h"
+#include "StringTable.h"
+#include "SystemLocale.h"
+#include "WmiConnection.h"
+#include "picture_ids.h"
+#include "resource.h"
+
+namespace {
+
+const char kTrayTitle[] = "Cor Vela";
+const char kTrayProgram[] = "Perchlet.exe";
+const char kCaptureToolClass[] = "MouseCaptureWndClass";
+// Items a user who is not an administrator never sees.
+const char* const kAdminOnlyItems[] = {kSuspendKey, kHibernationKey, kAmbroselKey, kSettingKey};
+
+const DWORD kStoreOpenRetryMs = 500;
+const DWORD kStoreResetSettleMs = 300;
+const DWORD kIndexSettleMs = 300;
+
+}  // namespace
+
+LRESULT CCorvelaDlg::OnCreate(const fw::Msg&) {
+    if (Default() == -1) return -1;
+    store_.SeedFromMachineDefaults();
+    return 0;
+}
+
+bool CCorvelaDlg::OnInitDialog() {
+    Dialog::OnInitDialog();  // attaches the eleven buttons
+
+    layeredAttributesProc = reinterpret_cast<LayeredAttributesProc>(
+        ::GetProcAddress(::GetModuleHandleA("USER32.DLL"), "SetLayeredWindowAttributes"));
+
+    ConnectWmi(acpi, wmiConnected);
+    if (!wmiConnected) {
+        AbandonStart();
+        return false;
+    }
+
+    LoadPictures();
+    // Invisible until the first-show timer puts it in its place.
+    ::MoveWindow(Handle(), 0, 0, 0, 0, FALSE);
+    ShapeWindow();
+    CheckStore();
+    captureToolPresent = ::FindWindowA(kCaptureToolClass, nullptr) ? 1 : 0;
+    ApplyPanelAlpha();
+    ::SetWindowTextA(Handle(), kPanelTitle);
+    downShown = 0;
+    upShown = 0;
+    const bool administrator = IsAdministrator();
+    ApplyRights(administrator);
+    PrepareIndexFile();
+    ::Sleep(kIndexSettleMs);
+    LayoutButtons();
+    ShowFirstPage(administrator);
+    ::SetTimer(Handle(), kFirstShowTimer, kFirstShowDelayMs, nullptr);
+    ApplyTrayRule();
+    return true;
+}
+
+// Without the firmware the panel cannot show the machine's state. It ends at once, before
+// anything of it has been seen: shrunk to nothing, the window that the template makes visible
+// never shows, and the modal run ends without a loop.
+void CCorvelaDlg::AbandonStart() {
+    ::OutputDebugStringA("Corvela: no connection to the firmware, the panel does not open\n");
+    ::MoveWindow(Handle(), 0, 0, 0, 0, FALSE);
+    EndDialog(IDCANCEL);
+}
+
+void CCorvelaDlg::LoadPictures() {
+    backgroundStream.Load(IsKoreanSystemLocale() ? IDB_PANEL_BG_KO : IDB_PANEL_BG_EN);
+    highlightStream.Load(IDB_HIGHLIGHT);
+    icon_ = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CORVELA));
+}
+
+void CCorvelaDlg::ShapeWindow() {
+    POINT outline[panel::kOutlinePoints];
+    panel::PanelOutline(outline);
+    fw::Region region(::CreatePolygonRgn(outline, panel::kOutlinePoints, WINDING));
+    // The system owns the region once it has taken it.
+    if (region && ::SetWindowRgn(Handle(), region.Get(), TRUE)) region.Release();
+
+    // A tool window gets no task-bar button.
+    LONG_PTR exStyle = ::GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
+    exStyle = (exStyle & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW)) | WS_EX_TOOLWINDOW;
+    ::SetWindowLongPtrA(Handle(), GWL_EXSTYLE, exStyle);
+}
+
+// A store of fewer than ten item keys is damaged: it is removed (keeping the tray setting) and the
+// default item set comes back when the index is rebuilt.
+void CCorvelaDlg::CheckStore() {
+    {
+        fw::RegKey key;
+        if (::RegOpenKeyExA(HKEY_CURRENT_USER, store_.KeyPath().c_str(), 0, KEY_ALL_ACCESS, key.Put()) !=
+            ERROR_SUCCESS)
+            ::Sleep(kStoreOpenRetryMs);
+    }
+    if (store_.ClearIfDamaged()) ::Sleep(kStoreResetSettleMs);
+}
+
+void CCorvelaDlg::ApplyRights(bool administrator) {
+    if (administrator) {
+        SyncRadioCaptions();
+        return;
+    }
+    ResetRadioCaptions();
+    for (const char* item : kAdminOnlyItems) store_.WriteDword(store_.ItemPath(item), kCheckValue, 0);
+}
+
+void CCorvelaDlg::PrepareIndexFile() {
+    TextZero(indexFilePath);
+    if (!GetProgramFilePath(kIndexFileName, indexFilePath, sizeof(indexFilePath))) return;
+    ::DeleteFileA(indexFilePath);
+    store_.RebuildOrderIndex(indexFilePath);
+    store_.RebuildCheckIndex(indexFilePath);
+}
+
+int CCorvelaDlg::CheckedCount() const {
+    if (!indexFilePath[0]) return 0;
+    return static_cast<int>(CIndexFile(indexFilePath).ReadCount(kCheckSection, store::kMaxItemKeys));
+}
+
+// The tray program follows the setting: started when it should run and does not, told to go when
+// it runs and should not.
+void CCorvelaDlg::ApplyTrayRule() {
+    DWORD trayCheck = 0;
+    store_.ReadDword(store_.KeyPath(), kTrayCheckValue, &trayCheck);
+    HWND tray = ::FindWindowA(nullptr, kTrayTitle);
+    if (trayCheck == 1 && !tray) {
+        char folder[kTextCap] = {};
+        char program[kTextCap] = {};
+        bool found = false;
+        if (GetProgramFolder(folder, sizeof(folder)) &&
+            JoinFolderFile(folder, kTrayProgram, program, sizeof(program))) {
+            WIN32_FIND_DATAA data;
+            fw::FindHandle find(::FindFirstFileA(program, &data));
+            found = find.Valid();
+        }
+        if (found) {
+            ::ShellExecuteA(nullptr, nullptr, program, nullptr, folder, SW_SHOW);
+        } else {
+            char text[kTextCap * 2];
+            LoadText(IDS_NO_TRAY_PROGRAM, text, sizeof(text));
+            ::MessageBoxA(Handle(), text, kTrayTitle, MB_ICONINFORMATION);
+        }
+    } else if (trayCheck != 1 && tray) {
+        ::PostMessageA(tray, WM_CLOSE, 0, 0);
+    }
+}
