@@ -185,6 +185,9 @@ void CMenuItemStore::RebuildCheckIndex(const char* indexFilePath) const {
         // A number without an entry names no item; read as an empty name it would address the
         // store key itself.
         if (!file.ReadEntry(kOrderSection, i, keyName, sizeof(keyName))) continue;
+        // An item key's name never holds a backslash; an entry that does (a hand-edited file)
+        // would reach some other key.
+        if (std::strchr(keyName, '\\')) continue;
         const std::string itemPath = ItemPath(keyName);
         DWORD check = 0;
         if (!ReadDword(itemPath, kCheckValue, &check) || check != 1) continue;
