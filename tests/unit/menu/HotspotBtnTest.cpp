@@ -1,0 +1,157 @@
+// The hot-spot button's pointer handling, driven by messages on a window of the test's own that
+// plays the panel (titled "Corvela", so the button's movement reports reach it).
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "HotspotBtn.h"
+
+namespace {
+
+struct Posted {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+std::vector<Posted> g_received;
+
+LRESULT CALLBACK PanelStandIn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND || message == UWM_PANEL_HOVER) g_received.push_back({message, wParam, lParam});
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+const int kFirstId = 2001;
+const int kSecondId = 2002;
+
+class HotspotBtnTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = &PanelStandIn;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "HotspotBtnTestPanel";
+        ::RegisterClassA(&wc);
+        parent_ = ::CreateWindowExA(0, wc.lpszClassName, "Corvela", WS_POPUP | WS_VISIBLE, 300, 100, 212, 561,
+                                    nullptr, nullptr, wc.hInstance, nullptr);
+        ASSERT_NE(nullptr, parent_);
+        MakeButton(kFirstId, 72, first_);
+        MakeButton(kSecondId, 123, second_);
+        ::SetCursorPos(1000, 10);  // keep the real pointer out of the play
+        ::SetForegroundWindow(parent_);
+        Pump();
+        g_received.clear();
+    }
+    void TearDown() override {
+        ::ReleaseCapture();
+        first_.Detach();
+        second_.Detach();
+        if (parent_) ::DestroyWindow(parent_);
+        Pump();
+        g_received.clear();
+    }
+
+    void MakeButton(int id, int top, CHotspotBtn& button) {
+        HWND hwnd = ::CreateWindowExA(
+            0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 4, top, 204, 48, parent_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(nullptr, hwnd);
+        ASSERT_TRUE(button.Attach(hwnd));
+        button.label = "Notepad";
+    }
+
+    static void Pump() {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    static void Send(CHotspotBtn& b, UINT message, int x, int y, WPARAM keys = 0) {
+        ::SendMessageA(b.Handle(), message, keys, MAKELPARAM(x, y));
+    }
+    static int Clicks(int id) {
+        int n = 0;
+        for (const Posted& p : g_received)
+            if (p.message == WM_COMMAND && LOWORD(p.wParam) == id && HIWORD(p.wParam) == BN_CLICKED) ++n;
+        return n;
+    }
+
+    HWND parent_ = nullptr;
+    CHotspotBtn first_;
+    CHotspotBtn second_;
+};
+
+TEST_F(HotspotBtnTest, ClickInsideNotifiesTheParentOnce) {
+    Send(first_, WM_MOUSEMOVE, 10, 10);
+    EXPECT_EQ(1, first_.tracking);
+    EXPECT_EQ(first_.Handle(), ::GetCapture());
+    EXPECT_EQ(first_.Handle(), ::GetFocus());
+    Send(first_, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
+    EXPECT_EQ(CHotspotBtn::kHover | CHotspotBtn::kPressed, first_.stateFlags);
+    Send(first_, WM_LBUTTONUP, 10, 10);
+    Pump();
+    EXPECT_EQ(1, Clicks(kFirstId));
+    // After the release the hover stays until the pointer moves again; the capture is gone.
+    EXPECT_EQ(CHotspotBtn::kHover, first_.stateFlags);
+    EXPECT_EQ(0, first_.tracking);
+    EXPECT_EQ(nullptr, ::GetCapture());
+}
+
+TEST_F(HotspotBtnTest, PressDragOffReleaseDoesNotClick) {
+    Send(first_, WM_MOUSEMOVE, 10, 10);
+    Send(first_, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
+    Send(first_, WM_MOUSEMOVE, 250, 10, MK_LBUTTON);  // beyond the right edge
+    EXPECT_EQ(0, first_.tracking);
+    EXPECT_EQ(0, first_.stateFlags);
+    EXPECT_EQ(CHotspotBtn::kHighlightRestOffset, first_.highlightOffset);
+    Send(first_, WM_LBUTTONUP, 250, 10);
+    Pump();
+    EXPECT_EQ(0, Clicks(kFirstId));
+}
+
+TEST_F(HotspotBtnTest, EveryMovementIsReportedInScreenCoordinates) {
+    RECT r;
+    ::GetWindowRect(first_.Handle(), &r);
+    Send(first_, WM_MOUSEMOVE, 10, 20);
+    Send(first_, WM_MOUSEMOVE, 11, 20);
+    Pump();
+    std::vector<Posted> hovers;
+    for (const Posted& p : g_received)
+        if (p.message == UWM_PANEL_HOVER) hovers.push_back(p);
+    ASSERT_EQ(2u, hovers.size());
+    EXPECT_EQ(r.left + 10, static_cast<int>(hovers[0].wParam));
+    EXPECT_EQ(r.top + 20, static_cast<int>(hovers[0].lParam));
+    EXPECT_EQ(r.left + 11, static_cast<int>(hovers[1].wParam));
+}
+
+// Moving on to the next button takes the focus, and the focus loss clears the previous one.
+TEST_F(HotspotBtnTest, OnlyOneButtonShowsTheHoverLook) {
+    Send(first_, WM_MOUSEMOVE, 10, 10);
+    ASSERT_EQ(CHotspotBtn::kHover, first_.stateFlags);
+    Send(second_, WM_MOUSEMOVE, 10, 10);
+    EXPECT_EQ(0, first_.stateFlags);
+    EXPECT_EQ(0, first_.tracking);
+    EXPECT_EQ(CHotspotBtn::kHover, second_.stateFlags);
+    EXPECT_EQ(1, second_.tracking);
+    EXPECT_EQ(second_.Handle(), ::GetCapture());
+}
+
+TEST_F(HotspotBtnTest, SetButtonState) {
+    struct Step {
+        int n;
+        BYTE expected;
+    } steps[] = {{2, CHotspotBtn::kHover},
+                 {3, CHotspotBtn::kHover | CHotspotBtn::kPressed},
+                 {4, CHotspotBtn::kHover | CHotspotBtn::kPressed | CHotspotBtn::kMarked},
+                 {7, CHotspotBtn::kHover | CHotspotBtn::kPressed | CHotspotBtn::kMarked},
+                 {5, 0},
+                 {4, CHotspotBtn::kMarked},
+                 {0, CHotspotBtn::kMarked},
+                 {1, 0}};
+    for (const Step& s : steps) {
+        first_.SetButtonState(s.n);
+        EXPECT_EQ(s.expected, first_.stateFlags) << s.n;
+    }
+}
+
+}  // namespace
