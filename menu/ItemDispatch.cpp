@@ -1,0 +1,92 @@
+#include "ItemDispatch.h"
+
+#include <shellapi.h>
+
+#include "StoreRegistry.h"
+#include "Text.h"
+
+int CItemDispatch::RunItemByLabel(const char* label) {
+    ::OutputDebugStringA("_nGetBtnCMD");
+    fw::RegKey storeKey = store::OpenKey(store_.Settings().userRoot, store_.KeyPath(), KEY_READ);
+    if (!storeKey) return kStoreUnavailable;
+
+    // A button beyond the end of the list carries the empty text; it must not find an item that
+    // merely has no name in this language.
+    if (!label || !*label || texts_.nameValue.empty()) return kRanOther;
+
+    const DWORD count = store::CountSubkeys(storeKey.Get());
+    int result = kRanOther;
+    for (DWORD index = 0; index < count; ++index) {
+        char keyName[kTextCap];
+        TextZero(keyName);
+        LONG status = store::EnumSubkey(storeKey.Get(), index, keyName, sizeof(keyName));
+        if (status == ERROR_MORE_DATA) continue;  // a name too long for any item of the panel
+        if (status != ERROR_SUCCESS) break;
+
+        const std::string itemPath = store_.ItemPath(keyName);
+        char displayName[kTextCap];
+        store_.ReadString(itemPath, texts_.nameValue.c_str(), displayName, sizeof(displayName));
+        if (!TextEquals(displayName, label)) continue;
+
+        ::OutputDebugStringA("strcmp = 0");
+        DWORD system = 0;
+        store_.ReadDword(itemPath, kSystemValue, &system);
+        if (system == 1) {
+            DWORD command = 0;
+            store_.ReadDword(itemPath, kSystemCmdValue, &command);
+            RunSystemCommand(command);
+            if (command == kCmdDisplayOutput) result = kRanDisplayOutput;
+        } else if (rights_.IsAdministrator()) {
+            StartUserItem(itemPath.c_str());
+        } else {
+            ::MessageBoxA(owner_, texts_.adminOnly.c_str(), kPanelMessageCaption, MB_ICONINFORMATION);
+        }
+        break;
+    }
+    return result;
+}
+
+void CItemDispatch::StartUserItem(const char* itemPath) {
+    char path[kTextCap];
+    store_.ReadString(itemPath, kPathValue, path, sizeof(path));
+    // An empty path would have the shell open whatever it takes the current folder to be.
+    if (!path[0]) return;
+    ::ShellExecuteA(nullptr, nullptr, path, nullptr, nullptr, SW_SHOW);
+}
+
+int CItemDispatch::RunSystemCommand(DWORD number) {
+    ::OutputDebugStringA("nExecBtn");
+    IItemActions& a = actions_;
+    switch (number) {
+        case kCmdTunecast:
+            return a.LaunchTunecast();
+        case kCmdJournal:
+            return a.LaunchJournal();
+        case kCmdCeldrift:
+            return a.LaunchCeldrift();
+        case kCmdWirelessLan:
+            return a.ToggleWirelessLan();
+        case kCmdBluetooth:
+            return a.ToggleBluetooth();
+        case kCmdBrightness:
+            return a.ShowBrightnessOsd();
+        case kCmdDisplayOutput:
+            return a.ShowDisplayOutputDialog();
+        case kCmdSuspend:
+            return a.SuspendSystem();
+        case kCmdHibernate:
+            return a.HibernateSystem();
+        case kCmdLoupette:
+            return a.LaunchLoupette();
+        case kCmdNetquill:
+            return a.LaunchNetquill();
+        case kCmdAmbrosel:
+            return a.LaunchAmbrosel();
+        case kCmdTabletPcSettings:
+            return a.OpenTabletPcSettings();
+        case kCmdOxtane:
+            return a.LaunchOxtane();
+        default:
+            return 0;
+    }
+}
