@@ -63,17 +63,17 @@ struct MenuItemRecord {
     DWORD check = 0;          // 1: shown on the panel
     DWORD system = 0;         // 1: built-in, run by systemCmd
     DWORD systemCmd = 0;
-    DWORD isNew = 0;          // pending flags of a configuration run
+    DWORD isNew = 0;  // pending flags of a configuration run
     DWORD isDeleted = 0;
     DWORD isUpdated = 0;
     std::string tempPath;  // values before a pending edit
     std::string tempName;
 
     bool operator==(const MenuItemRecord& o) const {
-        return englishName == o.englishName && koreanName == o.koreanName && path == o.path && order == o.order &&
-               check == o.check && system == o.system && systemCmd == o.systemCmd && isNew == o.isNew &&
-               isDeleted == o.isDeleted && isUpdated == o.isUpdated && tempPath == o.tempPath &&
-               tempName == o.tempName;
+        return englishName == o.englishName && koreanName == o.koreanName && path == o.path &&
+               order == o.order && check == o.check && system == o.system && systemCmd == o.systemCmd &&
+               isNew == o.isNew && isDeleted == o.isDeleted && isUpdated == o.isUpdated &&
+               tempPath == o.tempPath && tempName == o.tempName;
     }
     bool operator!=(const MenuItemRecord& o) const { return !(*this == o); }
 };

@@ -162,11 +162,13 @@ void CMenuItemStore::RebuildOrderIndex(const char* indexFilePath) {
             store::SetDword(item.Get(), kNewValue, 0);
             DWORD order = 0;
             store::QueryDword(item.Get(), kOrderValue, &order);
-            if (order >= 1 && order <= count && firstWithOrder[order] == kUnseen) firstWithOrder[order] = visited;
+            if (order >= 1 && order <= count && firstWithOrder[order] == kUnseen)
+                firstWithOrder[order] = visited;
             names.emplace_back(name);
             ++visited;
         }
-        if (!stopped && firstWithOrder[number] != kUnseen) entries.emplace_back(number, names[firstWithOrder[number]]);
+        if (!stopped && firstWithOrder[number] != kUnseen)
+            entries.emplace_back(number, names[firstWithOrder[number]]);
     }
     CIndexFile(indexFilePath).WriteSection(kOrderSection, count, entries);
 }

@@ -14,8 +14,8 @@ fw::RegKey OpenKey(HKEY root, const std::string& path, REGSAM access) {
 fw::RegKey OpenOrCreateKey(HKEY root, const std::string& path, REGSAM access) {
     fw::RegKey key = OpenKey(root, path, access);
     if (key) return key;
-    if (::RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr,
-                          key.Put(), nullptr) != ERROR_SUCCESS) {
+    if (::RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, key.Put(),
+                          nullptr) != ERROR_SUCCESS) {
         key.Release();
     }
     return key;
@@ -76,8 +76,8 @@ bool SetDword(HKEY key, const char* name, DWORD value) {
 bool SetText(HKEY key, const char* name, const char* text, DWORD length) {
     if (!text) text = "";
     std::size_t own = ::strnlen(text, length);
-    return ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), static_cast<DWORD>(own)) ==
-           ERROR_SUCCESS;
+    return ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                            static_cast<DWORD>(own)) == ERROR_SUCCESS;
 }
 
 LONG EnumSubkey(HKEY key, DWORD index, char* name, std::size_t cap) {

@@ -54,7 +54,8 @@ void AppendValue(HKEY key, const char* name, std::string* out) {
         *out += " -";
         return;
     }
-    std::snprintf(text, sizeof(text), " %lu:%lu:", static_cast<unsigned long>(type), static_cast<unsigned long>(size));
+    std::snprintf(text, sizeof(text), " %lu:%lu:", static_cast<unsigned long>(type),
+                  static_cast<unsigned long>(size));
     *out += text;
     for (DWORD i = 0; rc == ERROR_SUCCESS && i < size; ++i) {
         std::snprintf(text, sizeof(text), "%02x", data[i]);
@@ -74,7 +75,8 @@ void DeleteTree(HKEY root, const std::string& path) {
         char name[520];
         for (DWORD i = 0;; ++i) {
             DWORD size = sizeof(name);
-            if (::RegEnumKeyExA(key, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+            if (::RegEnumKeyExA(key, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+                break;
             AllowKeyAccess(key, name);
         }
         ::RegCloseKey(key);
@@ -163,11 +165,13 @@ std::string BuildRandomStore(HKEY root, const std::string& keyPath, const Random
 std::string SnapshotStore(HKEY root, const std::string& keyPath) {
     std::string out;
     HKEY store = nullptr;
-    if (::RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, &store) != ERROR_SUCCESS) return "<none>";
+    if (::RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, &store) != ERROR_SUCCESS)
+        return "<none>";
     char name[520];
     for (DWORD i = 0;; ++i) {
         DWORD size = sizeof(name);
-        if (::RegEnumKeyExA(store, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        if (::RegEnumKeyExA(store, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
         out += name;
         HKEY item = nullptr;
         if (::RegOpenKeyExA(store, name, 0, KEY_QUERY_VALUE, &item) == ERROR_SUCCESS) {

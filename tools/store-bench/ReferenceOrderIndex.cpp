@@ -25,7 +25,8 @@ DWORD ReadNumber(HKEY key, const char* name) {
     DWORD value = 0;
     DWORD type = 0;
     DWORD size = sizeof(value);
-    if (::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+    if (::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+            ERROR_SUCCESS ||
         type != REG_DWORD || size != sizeof(value)) {
         return 0;
     }
@@ -46,7 +47,8 @@ void ReferenceRebuildOrderIndex(HKEY userRoot, const std::string& keyPath, const
         for (DWORD index = 0; index < count; ++index) {
             char name[260] = {};
             DWORD size = sizeof(name);
-            if (::RegEnumKeyExA(root, index, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+            if (::RegEnumKeyExA(root, index, name, &size, nullptr, nullptr, nullptr, nullptr) !=
+                ERROR_SUCCESS) {
                 ::RegCloseKey(root);
                 return;
             }

@@ -99,8 +99,8 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
     }
 
-    std::printf("\n%7s %14s %12s %10s %14s %12s\n", "keys", "reference ms", "linear ms", "keys x", "reference x",
-                "linear x");
+    std::printf("\n%7s %14s %12s %10s %14s %12s\n", "keys", "reference ms", "linear ms", "keys x",
+                "reference x", "linear x");
     for (std::size_t i = 0; i < results.size(); ++i) {
         const Result& r = results[i];
         char ref[32] = "-", refGrowth[32] = "", linGrowth[32] = "", keyGrowth[32] = "";

@@ -72,10 +72,11 @@ TEST(CheckIndex, DamagedIndexFile) {
         box.PutItem(box.User(), "Good", 1, 1, "Good name");
         box.PutItem(box.User(), "Other", 2, 1, "Other name");
         box.PutItem(box.User(), "Good\\Sub", 0, 1, "Sub name");  // a subkey of an item is no item
-        box.PutDword(box.User(), nullptr, kCheckValue, 1);        // a "Check" on the store key itself
+        box.PutDword(box.User(), nullptr, kCheckValue, 1);       // a "Check" on the store key itself
         const std::string before = SnapshotStore(box.User(), kStoreKeyPath);
         ::WritePrivateProfileStringA("Order", "Count", c.count, box.IndexPath().c_str());
-        for (const auto& e : c.entries) ::WritePrivateProfileStringA("Order", e.first, e.second.c_str(), box.IndexPath().c_str());
+        for (const auto& e : c.entries)
+            ::WritePrivateProfileStringA("Order", e.first, e.second.c_str(), box.IndexPath().c_str());
 
         CMenuItemStore store(box.Settings());
         const double start = NowMs();
@@ -99,7 +100,8 @@ TEST(CheckIndex, GarbageIndexFileIsHarmless) {
     box.PutItems(box.User(), 3);
     box.PutDword(box.User(), "Item00001", kCheckValue, 1);
     const std::string garbage("\x00\xff\xfe[Order\r\nCount=\r\n=\r\n[Check]Count=5\n\x01\x02", 40);
-    HANDLE file = ::CreateFileA(box.IndexPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE file =
+        ::CreateFileA(box.IndexPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     DWORD written = 0;
     ::WriteFile(file, garbage.data(), static_cast<DWORD>(garbage.size()), &written, nullptr);

@@ -47,7 +47,8 @@ private:
 std::wstring WideValue(const char* item, const char* name) {
     const std::wstring path = Wide((std::string(kStoreKeyPath) + "\\" + item).c_str());
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return L"<none>";
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return L"<none>";
     WCHAR text[260] = {};
     DWORD size = sizeof(text) - sizeof(WCHAR);
     const std::wstring value = Wide(name);
@@ -91,12 +92,13 @@ TEST(ConfigBin, ImportsTheDefaultItemSetIntact) {
         ASSERT_EQ(store::EnumSubkey(root.Get(), i, name, sizeof(name)), ERROR_SUCCESS);
         SCOPED_TRACE(name);
         fw::RegKey item = store::OpenKey(root.Get(), name, KEY_QUERY_VALUE);
-        for (const char* number : {kOrderValue, kCheckValue, kSystemValue, kSystemCmdValue, kNewValue, kDeleteValue,
-                                   kUpdateValue}) {
+        for (const char* number : {kOrderValue, kCheckValue, kSystemValue, kSystemCmdValue, kNewValue,
+                                   kDeleteValue, kUpdateValue}) {
             EXPECT_TRUE(store::QueryDword(item.Get(), number, nullptr)) << number;
         }
         char text[kTextCap];
-        for (const char* textName : {kEnglishNameValue, kKoreanNameValue, kPathValue, kTempPathValue, kTempNameValue}) {
+        for (const char* textName :
+             {kEnglishNameValue, kKoreanNameValue, kPathValue, kTempPathValue, kTempNameValue}) {
             EXPECT_TRUE(store::QueryText(item.Get(), textName, text, sizeof(text))) << textName;
         }
         MenuItemRecord record;
@@ -113,8 +115,10 @@ TEST(ConfigBin, ImportsTheDefaultItemSetIntact) {
     EXPECT_EQ(*orders.rbegin(), count);
     for (DWORD cmd = 2001; cmd <= 2014; ++cmd) EXPECT_TRUE(commands.count(cmd)) << cmd;
 
-    const std::map<std::string, DWORD> named = {{kAirvaneKey, kCmdWirelessLan}, {kBluevaneKey, kCmdBluetooth},
-                                                {kSuspendKey, kCmdSuspend},     {kHibernationKey, kCmdHibernate},
+    const std::map<std::string, DWORD> named = {{kAirvaneKey, kCmdWirelessLan},
+                                                {kBluevaneKey, kCmdBluetooth},
+                                                {kSuspendKey, kCmdSuspend},
+                                                {kHibernationKey, kCmdHibernate},
                                                 {kAmbroselKey, kCmdAmbrosel}};
     for (const auto& entry : named) {
         MenuItemRecord record;
@@ -130,7 +134,7 @@ TEST(ConfigBin, ImportsTheDefaultItemSetIntact) {
     // The Korean names in the registry itself, whatever the locale
     const std::pair<const char*, const char*> korean[] = {
         {kAirvaneKey, "무선랜 켜기/끄기"}, {kBluevaneKey, "블루투스 켜기/끄기"}, {kSuspendKey, "대기모드"},
-        {kHibernationKey, "최대절전모드"},  {kSettingKey, "Corvela 설정"},        {"Monitor", "모니터 출력"}};
+        {kHibernationKey, "최대절전모드"}, {kSettingKey, "Corvela 설정"},        {"Monitor", "모니터 출력"}};
     for (const auto& k : korean) {
         EXPECT_TRUE(WideValue(k.first, kKoreanNameValue) == Wide(k.second)) << k.first;
     }

@@ -21,7 +21,8 @@ public:
         lastTimeout = timeoutMs;
         box_.PutItems(box_.User(), items_, "Default");
         box_.PutItem(box_.User(), kSettingKey, items_ + 1);
-        box_.PutText(box_.User(), kSettingKey, kPathValue, "C:\\Program Files\\Brevant\\Corvela\\Tallyset.exe");
+        box_.PutText(box_.User(), kSettingKey, kPathValue,
+                     "C:\\Program Files\\Brevant\\Corvela\\Tallyset.exe");
         return ImportOutcome::kFinished;
     }
     int calls = 0;
@@ -47,17 +48,20 @@ TEST(Seed, NumbersAreCopiedOnlyWhereTheUserHasNone) {
         DWORD expected;  // kMissing: still no number
     };
     const std::vector<Case> cases = {
-        {"n1", "-", true, 7}, {"n2", "-", false, kMissing}, {"n3", "5", true, 5},
-        {"n4", "5", false, 5}, {"n5", "text", true, 7},     {"n6", "text", false, kMissing},
+        {"n1", "-", true, 7},  {"n2", "-", false, kMissing}, {"n3", "5", true, 5},
+        {"n4", "5", false, 5}, {"n5", "text", true, 7},      {"n6", "text", false, kMissing},
     };
-    const char* numbers[] = {kOrderValue, kDeleteValue, kNewValue, kCheckValue, kSystemValue, kSystemCmdValue};
+    const char* numbers[] = {kOrderValue, kDeleteValue, kNewValue,
+                             kCheckValue, kSystemValue, kSystemCmdValue};
     StoreSandbox box;
     for (const Case& c : cases) {
         for (const char* number : numbers) {
             if (!std::strcmp(c.user, "5")) box.PutDword(box.User(), c.item, number, 5);
             if (!std::strcmp(c.user, "text")) box.PutText(box.User(), c.item, number, "5");
-            if (c.machineHas) box.PutDword(box.Machine(), c.item, number, 7);
-            else box.PutText(box.Machine(), c.item, "0x409", c.item);
+            if (c.machineHas)
+                box.PutDword(box.Machine(), c.item, number, 7);
+            else
+                box.PutText(box.Machine(), c.item, "0x409", c.item);
         }
     }
     CMenuItemStore store(box.Settings());
@@ -79,7 +83,7 @@ TEST(Seed, NamesAndPathsAreRefreshedFromTheMachine) {
         const char* expectedText;  // nullptr: still the number 9 / "-" still missing
     };
     const std::vector<Case> cases = {
-        {"t1", "-", true, "New"},   {"t2", "-", false, "-"},    {"t3", "Old", true, "New"},
+        {"t1", "-", true, "New"},    {"t2", "-", false, "-"},        {"t3", "Old", true, "New"},
         {"t4", "Old", false, "Old"}, {"t5", "dword", true, nullptr}, {"t6", "dword", false, nullptr},
     };
     const char* texts[] = {kKoreanNameValue, kEnglishNameValue, kPathValue};
@@ -119,7 +123,8 @@ TEST(Seed, TrayChkAndItemsTheMachineDoesNotHave) {
         bool machineHas;
         DWORD expected;
     };
-    const std::vector<Case> cases = {{"-", true, 1}, {"-", false, kMissing}, {"0", true, 0}, {"1", false, 1}, {"text", true, 1}};
+    const std::vector<Case> cases = {
+        {"-", true, 1}, {"-", false, kMissing}, {"0", true, 0}, {"1", false, 1}, {"text", true, 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.user) + (c.machineHas ? " / machine 1" : " / machine none"));
         StoreSandbox box;
@@ -172,8 +177,10 @@ TEST(Reset, KeepsTrayChkOnlyWhenItWasOne) {
         StoreSandbox box;
         PutDummyConfig(box);
         box.PutItems(box.User(), 3, "Old");
-        if (!std::strcmp(c.before, "text")) box.PutText(box.User(), nullptr, kTrayCheckValue, "1");
-        else if (std::strcmp(c.before, "-")) box.PutDword(box.User(), nullptr, kTrayCheckValue, c.before[0] - '0');
+        if (!std::strcmp(c.before, "text"))
+            box.PutText(box.User(), nullptr, kTrayCheckValue, "1");
+        else if (std::strcmp(c.before, "-"))
+            box.PutDword(box.User(), nullptr, kTrayCheckValue, c.before[0] - '0');
         FakeImporter importer(box, 12);
         StoreSettings settings = box.Settings(true);
         settings.importer = &importer;
@@ -194,8 +201,8 @@ TEST(Reset, PanelRepairsFewerThanTenItemsAndOnlyThose) {
         int imports;
         DWORD listed;
     };
-    const std::vector<Case> cases = {{0, true, 1, 13}, {9, true, 1, 13}, {10, true, 0, 10}, {11, true, 0, 11},
-                          {3, false, 0, 3}};
+    const std::vector<Case> cases = {
+        {0, true, 1, 13}, {9, true, 1, 13}, {10, true, 0, 10}, {11, true, 0, 11}, {3, false, 0, 3}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.items) + (c.panel ? " panel" : " settings"));
         StoreSandbox box;

@@ -49,7 +49,7 @@ TEST(StoreLookup, FindsTheFirstKeyByExactDisplayName) {
         {std::string(259, 'L'), "G long", -1},
         {std::string(259, 'M'), "H longer", -1},  // a stored name reads as its first 259 bytes
         {std::string(300, 'M'), "", -1},
-        {"Kor", "", -1},  // the other language's name is not looked at
+        {"Kor", "", -1},       // the other language's name is not looked at
         {"", "I korean", -1},  // an item without a name in this language shows as an empty row
         {"NoSuchItem", "", -1},
     };

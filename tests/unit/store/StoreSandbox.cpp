@@ -143,8 +143,8 @@ bool WriteRegistryScript(const std::string& path, const std::wstring& script) {
     DWORD written = 0;
     const WCHAR mark = 0xFEFF;
     bool ok = ::WriteFile(file.Get(), &mark, sizeof(mark), &written, nullptr) &&
-              ::WriteFile(file.Get(), script.data(), static_cast<DWORD>(script.size() * sizeof(WCHAR)), &written,
-                          nullptr);
+              ::WriteFile(file.Get(), script.data(), static_cast<DWORD>(script.size() * sizeof(WCHAR)),
+                          &written, nullptr);
     return ok;
 }
 
@@ -152,7 +152,8 @@ std::wstring SandboxConfig(const StoreSandbox& box) {
     std::wstring script = ReadConfigBin();
     const std::wstring from = L"HKEY_CURRENT_USER\\Software\\Brevant\\Corvela";
     const std::wstring to = Wide((box.UserScriptPath() + "\\" + kStoreKeyPath).c_str());
-    for (std::wstring::size_type at = script.find(from); at != std::wstring::npos; at = script.find(from, at + to.size())) {
+    for (std::wstring::size_type at = script.find(from); at != std::wstring::npos;
+         at = script.find(from, at + to.size())) {
         script.replace(at, from.size(), to);
     }
     return script;

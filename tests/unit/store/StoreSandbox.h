@@ -37,8 +37,10 @@ public:
     // Writes under root\Software\Brevant\Corvela[\item].
     void PutDword(HKEY root, const char* item, const char* name, DWORD value) const;
     void PutText(HKEY root, const char* item, const char* name, const std::string& text) const;
-    void PutRaw(HKEY root, const char* item, const char* name, DWORD type, const void* data, DWORD size) const;
-    void PutItem(HKEY root, const char* item, DWORD order, DWORD check = 0, const char* english = nullptr) const;
+    void PutRaw(HKEY root, const char* item, const char* name, DWORD type, const void* data,
+                DWORD size) const;
+    void PutItem(HKEY root, const char* item, DWORD order, DWORD check = 0,
+                 const char* english = nullptr) const;
     void PutItems(HKEY root, DWORD count, const char* prefix = "Item") const;
     bool HasValue(HKEY root, const char* item, const char* name) const;
     DWORD Dword(HKEY root, const char* item, const char* name) const;  // MAXDWORD when not a DWORD

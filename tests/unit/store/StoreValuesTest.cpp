@@ -33,8 +33,7 @@ TEST(StoreValues, NumbersReadOnlyAsFourByteDwords) {
     const std::string path = box.ItemPath("Item");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        box.PutRaw(box.User(), "Item", "Order", c.type, c.data.data(),
-                   static_cast<DWORD>(c.data.size()));
+        box.PutRaw(box.User(), "Item", "Order", c.type, c.data.data(), static_cast<DWORD>(c.data.size()));
         DWORD value = 0xDEADBEEF;
         EXPECT_EQ(store.ReadDword(path, "Order", &value), c.ok ? 1 : 0);
         EXPECT_EQ(value, c.expected);
@@ -75,8 +74,7 @@ TEST(StoreValues, TextsAreCutTo259BytesAndNeverOverrun) {
     const std::string path = box.ItemPath("Item");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        box.PutRaw(box.User(), "Item", "0x409", c.type, c.data.data(),
-                   static_cast<DWORD>(c.data.size()));
+        box.PutRaw(box.User(), "Item", "0x409", c.type, c.data.data(), static_cast<DWORD>(c.data.size()));
         struct {
             char text[kTextCap];
             char guard[32];
@@ -169,7 +167,8 @@ TEST(StoreValues, LanguageValueNameFollowsOnlyTheKoreanLocale) {
 }
 
 TEST(StoreValues, DefaultsImporterCommandLine) {
-    EXPECT_EQ(CRegeditImporter().CommandLine("C:\\Suite\\config.bin"), "Regedit /s \"C:\\Suite\\config.bin\"");
+    EXPECT_EQ(CRegeditImporter().CommandLine("C:\\Suite\\config.bin"),
+              "Regedit /s \"C:\\Suite\\config.bin\"");
     // a path with a percent sign is taken as it is
     EXPECT_EQ(CRegeditImporter("x \"%s\"").CommandLine("C:\\100%\\c"), "x \"C:\\100%\\c\"");
     EXPECT_EQ(CRegeditImporter("x %s %s").CommandLine("p"), "");
