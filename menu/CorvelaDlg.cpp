@@ -115,6 +115,7 @@ int CCorvelaDlg::HitTestButtons(POINT screenPoint) {
     ::ScreenToClient(Handle(), &client);
     const int index = panel::HitTestButtons(buttonRects, client);
     if (index != panel::kNoButton) selectedId = panel::kUpId + index;
+    char dbg[128]; wsprintfA(dbg, "HT %d,%d -> %d sel %d\n", (int)screenPoint.x, (int)screenPoint.y, index, selectedId); ::OutputDebugStringA(dbg);
     return index;
 }
 
@@ -165,6 +166,7 @@ LRESULT CCorvelaDlg::OnCtlColor(const fw::Msg& m) {
 }
 
 LRESULT CCorvelaDlg::OnMouseMove(const fw::Msg& m) {
+    ::OutputDebugStringA("dlg mousemove\n");
     ApplyStacking();
     POINT pt = m.Point();
     ::ClientToScreen(Handle(), &pt);
@@ -183,7 +185,9 @@ LRESULT CCorvelaDlg::OnLButtonDown(const fw::Msg& m) {
 LRESULT CCorvelaDlg::OnQueryDragIcon(const fw::Msg&) { return reinterpret_cast<LRESULT>(icon_); }
 
 LRESULT CCorvelaDlg::OnActivate(const fw::Msg& m) {
-    if (m.ActivateState() == WA_INACTIVE) ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
+    // While the display-output dialog runs, the panel is hidden and the dialog holds the
+    // activation; the panel closes only when the user leaves it.
+    if (m.ActivateState() == WA_INACTIVE && !subDialogOpen) ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
     return Default();
 }
 

@@ -12,6 +12,7 @@
 #include "MenuItemStore.h"
 #include "MessageMap.h"
 #include "PanelGeometry.h"
+#include "PanelItems.h"
 #include "PngResource.h"
 #include "RightsProbe.h"
 #include "Text.h"
@@ -137,6 +138,10 @@ private:
     HICON icon_ = nullptr;  // a shared resource icon: never destroyed
     fw::Brush blackBrush_;
     bool resourcesReleased_ = false;
+
+    // The item pages, the dispatch of a press and the actions behind the items; made last, as it
+    // works on the members above.
+    CPanelItems items_{*this, acpi, store_, rights_};
 
     static const fw::MessageMapEntry<CCorvelaDlg> kMap[];
 };
