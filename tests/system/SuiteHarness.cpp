@@ -1,0 +1,221 @@
+#include "SuiteHarness.h"
+
+#include <shlwapi.h>
+
+#include <cstring>
+
+namespace suite {
+namespace {
+
+std::string ModuleFolder() {
+    char path[MAX_PATH] = {};
+    const DWORD n = ::GetModuleFileNameA(nullptr, path, sizeof(path));
+    if (n == 0 || n >= sizeof(path)) return std::string();
+    char* cut = std::strrchr(path, '\\');
+    if (cut) *cut = '\0';
+    return path;
+}
+
+void PumpOwnMessages() {
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+void SendOne(INPUT& input) { ::SendInput(1, &input, sizeof(INPUT)); }
+
+}  // namespace
+
+std::string DistDir() {
+    std::string folder = ModuleFolder();  // <build>\tests
+    const std::size_t cut = folder.find_last_of('\\');
+    if (cut == std::string::npos) return "dist";
+    return folder.substr(0, cut) + "\\dist";
+}
+
+std::string DistFile(const char* name) { return DistDir() + "\\" + name; }
+
+ProgramRun::~ProgramRun() { Terminate(); }
+
+ProgramRun ProgramRun::Start(const char* exeName, const char* arguments) {
+    ProgramRun run;
+    const std::string exe = DistFile(exeName);
+    std::string commandLine = "\"" + exe + "\"";
+    if (arguments && *arguments) commandLine += std::string(" ") + arguments;
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    const std::string dist = DistDir();
+    if (!::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, dist.c_str(),
+                          &si, &pi))
+        return run;
+    ::CloseHandle(pi.hThread);
+    run.process_.Reset(pi.hProcess);
+    run.pid_ = pi.dwProcessId;
+    return run;
+}
+
+bool ProgramRun::Running() const {
+    return process_.Valid() && ::WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
+}
+
+bool ProgramRun::WaitForExit(DWORD timeoutMs) {
+    if (!process_.Valid()) return true;
+    return WaitUntil([this] { return !Running(); }, timeoutMs, 10);
+}
+
+DWORD ProgramRun::ExitCode() const {
+    DWORD code = ~0u;
+    if (process_.Valid()) ::GetExitCodeProcess(process_.Get(), &code);
+    return code;
+}
+
+void ProgramRun::Terminate() {
+    if (Running()) {
+        ::TerminateProcess(process_.Get(), 1);
+        ::WaitForSingleObject(process_.Get(), 5000);
+    }
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD stepMs) {
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        PumpOwnMessages();
+        if (condition()) return true;
+        if (::GetTickCount() - start >= timeoutMs) return condition();
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, stepMs, QS_ALLINPUT);
+    }
+}
+
+void Settle(DWORD ms) {
+    WaitUntil([] { return false; }, ms, 10);
+}
+
+HWND WaitForWindow(const char* title, DWORD timeoutMs, const char* windowClass) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = ::FindWindowA(windowClass, title)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+bool WaitForWindowGone(const char* title, DWORD timeoutMs) {
+    return WaitUntil([&] { return ::FindWindowA(nullptr, title) == nullptr; }, timeoutMs);
+}
+
+DWORD WindowProcess(HWND hwnd) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    return pid;
+}
+
+RECT WindowRect(HWND hwnd) {
+    RECT r = {0, 0, 0, 0};
+    ::GetWindowRect(hwnd, &r);
+    return r;
+}
+
+RECT ChildRect(HWND parent, int id) {
+    RECT r = {0, 0, 0, 0};
+    HWND child = ::GetDlgItem(parent, id);
+    if (!child || !::GetWindowRect(child, &r)) return RECT{0, 0, 0, 0};
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+LONG_PTR Style(HWND hwnd) { return ::GetWindowLongPtrA(hwnd, GWL_STYLE); }
+
+LONG_PTR ExStyle(HWND hwnd) { return ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE); }
+
+bool IsTopmost(HWND hwnd) { return (ExStyle(hwnd) & WS_EX_TOPMOST) != 0; }
+
+bool LayeredAlpha(HWND hwnd, BYTE* alpha, DWORD* flags) {
+    COLORREF key = 0;
+    return ::GetLayeredWindowAttributes(hwnd, &key, alpha, flags) != FALSE;
+}
+
+bool WindowRegionEquals(HWND hwnd, HRGN expected) {
+    fw::Region actual(::CreateRectRgn(0, 0, 0, 0));
+    if (!actual || ::GetWindowRgn(hwnd, actual.Get()) == ERROR) return false;
+    return ::EqualRgn(actual.Get(), expected) != FALSE;
+}
+
+POINT ClientToScreenPoint(HWND hwnd, int x, int y) {
+    POINT pt = {x, y};
+    ::ClientToScreen(hwnd, &pt);
+    return pt;
+}
+
+void MovePointer(int x, int y) {
+    const int width = ::GetSystemMetrics(SM_CXSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    // Absolute coordinates are normalised to 0-65535 across the screen; relative moves would be
+    // accelerated.
+    input.mi.dx = static_cast<LONG>((x * 65535 + (width - 1) / 2) / (width - 1));
+    input.mi.dy = static_cast<LONG>((y * 65535 + (height - 1) / 2) / (height - 1));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendOne(input);
+}
+
+void ClickAt(int x, int y) {
+    MovePointer(x, y);
+    Settle(50);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    SendOne(input);
+    Settle(30);
+    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendOne(input);
+}
+
+void PressKey(WORD vk) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    SendOne(input);
+    input.ki.dwFlags = KEYEVENTF_KEYUP;
+    SendOne(input);
+}
+
+POINT PointerPos() {
+    POINT pt = {0, 0};
+    ::GetCursorPos(&pt);
+    return pt;
+}
+
+bool FileExists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool DeleteFileIfAny(const std::string& path) { return ::DeleteFileA(path.c_str()) || !FileExists(path); }
+
+bool SetDword(const char* keyPath, const char* name, DWORD value, HKEY root) {
+    fw::RegKey key;
+    if (::RegCreateKeyExA(root, keyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Put(), nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    return ::RegSetValueExA(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                            sizeof(value)) == ERROR_SUCCESS;
+}
+
+bool SetString(const char* keyPath, const char* name, const char* value, HKEY root) {
+    fw::RegKey key;
+    if (::RegCreateKeyExA(root, keyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Put(), nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    return ::RegSetValueExA(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                            static_cast<DWORD>(std::strlen(value) + 1)) == ERROR_SUCCESS;
+}
+
+bool ReadDword(const char* keyPath, const char* name, DWORD* value, HKEY root) {
+    DWORD type = 0;
+    DWORD size = sizeof(*value);
+    return ::SHGetValueA(root, keyPath, name, &type, value, &size) == ERROR_SUCCESS && type == REG_DWORD;
+}
+
+void DeleteTree(const char* keyPath, HKEY root) { ::SHDeleteKeyA(root, keyPath); }
+
+}  // namespace suite

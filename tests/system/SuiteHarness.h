@@ -1,0 +1,90 @@
+#pragma once
+// Drives the suite's real programs from outside, as a user and the other programs do: starts them
+// from the build's dist folder, finds their windows by title, reads what the window manager knows
+// of them (rectangles, styles, layered alpha, region), posts messages, moves the pointer and types
+// with SendInput, and looks at files and registry values. Every wait is bounded.
+//
+// The test program must run in the same Wine prefix and on the same virtual desktop as the
+// programs it starts (scripts/winenv).
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "Handles.h"
+
+namespace suite {
+
+// Windows path of the build's dist folder (beside the tests folder of the test program).
+std::string DistDir();
+// "<dist>\<name>".
+std::string DistFile(const char* name);
+
+// A program started from dist; terminated when the object goes, if still running, so that a
+// failing test leaves nothing behind.
+class ProgramRun {
+public:
+    ProgramRun() = default;
+    ProgramRun(ProgramRun&&) = default;
+    ProgramRun& operator=(ProgramRun&&) = default;
+    ~ProgramRun();
+
+    // Starts "<dist>\<exeName>" with `arguments` (may be null), working folder dist.
+    static ProgramRun Start(const char* exeName, const char* arguments = nullptr);
+
+    bool Started() const { return process_.Valid(); }
+    DWORD Pid() const { return pid_; }
+    bool Running() const;
+    // True when the program ended within `timeoutMs`.
+    bool WaitForExit(DWORD timeoutMs);
+    // STILL_ACTIVE while running; ~0u when never started.
+    DWORD ExitCode() const;
+    void Terminate();
+
+private:
+    fw::KernelHandle process_;
+    DWORD pid_ = 0;
+};
+
+// Polls `condition` every `stepMs` (dispatching this thread's messages meanwhile) until it holds
+// or `timeoutMs` has passed; returns its last value.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD stepMs = 20);
+// Lets this thread's windows and the other programs run for `ms`.
+void Settle(DWORD ms);
+
+// A top-level window found by title (and class, when given) within `timeoutMs`; null otherwise.
+HWND WaitForWindow(const char* title, DWORD timeoutMs, const char* windowClass = nullptr);
+// True when no window has `title` any more within `timeoutMs`.
+bool WaitForWindowGone(const char* title, DWORD timeoutMs);
+// The process that owns `hwnd`.
+DWORD WindowProcess(HWND hwnd);
+
+RECT WindowRect(HWND hwnd);
+// Rectangle of the child control `id` in the client coordinates of `parent`.
+RECT ChildRect(HWND parent, int id);
+LONG_PTR Style(HWND hwnd);
+LONG_PTR ExStyle(HWND hwnd);
+bool IsTopmost(HWND hwnd);
+// The layered attributes (GetLayeredWindowAttributes); false when the window is not layered.
+bool LayeredAlpha(HWND hwnd, BYTE* alpha, DWORD* flags);
+// Whether the window region of `hwnd` equals `expected` (window coordinates); false without one.
+bool WindowRegionEquals(HWND hwnd, HRGN expected);
+// Screen point of the client point (x, y) of `hwnd`.
+POINT ClientToScreenPoint(HWND hwnd, int x, int y);
+
+// Input as a user gives it: absolute pointer moves, clicks and key strokes through SendInput.
+void MovePointer(int x, int y);
+void ClickAt(int x, int y);
+void PressKey(WORD vk);
+POINT PointerPos();
+
+bool FileExists(const std::string& path);
+bool DeleteFileIfAny(const std::string& path);
+
+// Registry access under HKEY_CURRENT_USER (or `root`).
+bool SetDword(const char* keyPath, const char* name, DWORD value, HKEY root = HKEY_CURRENT_USER);
+bool SetString(const char* keyPath, const char* name, const char* value, HKEY root = HKEY_CURRENT_USER);
+bool ReadDword(const char* keyPath, const char* name, DWORD* value, HKEY root = HKEY_CURRENT_USER);
+void DeleteTree(const char* keyPath, HKEY root = HKEY_CURRENT_USER);
+
+}  // namespace suite
