@@ -115,7 +115,6 @@ int CCorvelaDlg::HitTestButtons(POINT screenPoint) {
     ::ScreenToClient(Handle(), &client);
     const int index = panel::HitTestButtons(buttonRects, client);
     if (index != panel::kNoButton) selectedId = panel::kUpId + index;
-    char dbg[128]; wsprintfA(dbg, "HT %d,%d -> %d sel %d\n", (int)screenPoint.x, (int)screenPoint.y, index, selectedId); ::OutputDebugStringA(dbg);
     return index;
 }
 
@@ -166,7 +165,6 @@ LRESULT CCorvelaDlg::OnCtlColor(const fw::Msg& m) {
 }
 
 LRESULT CCorvelaDlg::OnMouseMove(const fw::Msg& m) {
-    ::OutputDebugStringA("dlg mousemove\n");
     ApplyStacking();
     POINT pt = m.Point();
     ::ClientToScreen(Handle(), &pt);
