@@ -1,0 +1,337 @@
+// The panel's items with the real Corvela.exe: paging with the arrows, the radio items against
+// the firmware simulator (the word changes, the captions follow at the next start), a user's
+// program, and the display-output item, which hides the panel and brings it back. Every state is
+// also saved as a screenshot in <build>\screenshots\items-*.png.
+#include <windows.h>
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "SuiteHarness.h"
+
+namespace {
+
+const char kPanelTitle[] = "Corvela";
+const char kStoreKey[] = "Software\\Brevant\\Corvela";
+const char kSimKey[] = "Software\\FirmwareSim";
+const char kMonitorTitle[] = "Monitor Switch";
+const RECT kPlaced = {812, 103, 1024, 664};
+const DWORD kStartTimeoutMs = 15000;
+const DWORD kCloseTimeoutMs = 8000;
+const RECT kButtons[10] = {
+    {104, 50, 120, 60}, {4, 72, 208, 120},  {4, 123, 208, 171}, {4, 174, 208, 222}, {4, 225, 208, 273},
+    {4, 276, 208, 324}, {4, 327, 208, 375}, {4, 378, 208, 426}, {4, 429, 208, 477}, {104, 492, 120, 502},
+};
+
+POINT Spot(int index) {
+    return POINT{kPlaced.left + kButtons[index].left + 1, kPlaced.top + kButtons[index].top + 1};
+}
+POINT Middle(int index) {
+    const RECT& r = kButtons[index];
+    return POINT{kPlaced.left + (r.left + r.right) / 2, kPlaced.top + (r.top + r.bottom) / 2};
+}
+bool SamePoint(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
+
+std::string ScreenshotDir() {
+    std::string dist = suite::DistDir();
+    std::string dir = dist.substr(0, dist.find_last_of('\\')) + "\\screenshots";
+    ::CreateDirectoryA(dir.c_str(), nullptr);
+    return dir;
+}
+
+// The whole virtual screen as a PNG file; prints where it went.
+void Screenshot(const char* name) {
+    suite::Settle(300);
+    const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    ::SelectObject(memory, old);
+    {
+        Gdiplus::GdiplusStartupInput input;
+        ULONG_PTR token = 0;
+        if (Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok) {
+            {
+                Gdiplus::Bitmap image(bitmap, nullptr);
+                // PNG encoder: {557CF406-1A04-11D3-9A73-0000F81EF32E}
+                const CLSID png = {
+                    0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+                const std::string path = ScreenshotDir() + "\\items-" + name + ".png";
+                std::wstring wide(path.begin(), path.end());
+                if (image.Save(wide.c_str(), &png, nullptr) == Gdiplus::Ok)
+                    std::printf("screenshot: %s\n", path.c_str());
+            }
+            Gdiplus::GdiplusShutdown(token);
+        }
+    }
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string Temp(const char* name) {
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(sizeof(temp), temp);
+    return std::string(temp) + name;
+}
+
+std::string StubExe() {
+    return suite::DistDir().substr(0, suite::DistDir().find_last_of('\\')) + "\\tools\\Stub.exe";
+}
+
+std::string StoreText(const char* item, const char* value) {
+    char path[160];
+    wsprintfA(path, "%s\\%s", kStoreKey, item);
+    HKEY key = nullptr;
+    char text[260] = {};
+    DWORD size = sizeof(text) - 1, type = 0;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return "<no key>";
+    if (::RegQueryValueExA(key, value, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) != ERROR_SUCCESS)
+        text[0] = '\0';
+    ::RegCloseKey(key);
+    return text;
+}
+
+struct Item {
+    std::string key, name;
+    DWORD system, command;
+    std::string path;
+};
+
+// A store of these items, checked and listed in this order.
+void WriteStore(const std::vector<Item>& items) {
+    suite::DeleteTree(kStoreKey);
+    suite::SetDword(kStoreKey, "TrayChk", 0);
+    DWORD order = 0;
+    for (const Item& item : items) {
+        const std::string key = std::string(kStoreKey) + "\\" + item.key;
+        suite::SetString(key.c_str(), "0x409", item.name.c_str());
+        suite::SetString(key.c_str(), "0x412", item.name.c_str());
+        suite::SetString(key.c_str(), "Path", item.path.empty() ? "System" : item.path.c_str());
+        suite::SetDword(key.c_str(), "Order", ++order);
+        suite::SetDword(key.c_str(), "Check", 1);
+        suite::SetDword(key.c_str(), "System", item.system);
+        suite::SetDword(key.c_str(), "SystemCMD", item.command);
+    }
+}
+
+std::vector<Item> StandIns(int count) {
+    std::vector<Item> items;
+    for (int n = 1; n <= count; ++n) {
+        char key[32];
+        wsprintfA(key, "Stand-in %02d", n);
+        items.push_back({key, "Item " + std::to_string(n), 0, 0, "C:\\nowhere\\none.exe"});
+    }
+    return items;
+}
+
+class ItemsPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CloseAnyPanel();
+        suite::SetDword(kSimKey, "FailConnect", 0, HKEY_LOCAL_MACHINE);
+        suite::SetDword(kSimKey, "FailGet", 0, HKEY_LOCAL_MACHINE);
+        suite::MovePointer(100, 100);
+        suite::Settle(50);
+    }
+    void TearDown() override { CloseAnyPanel(); }
+
+    static void CloseAnyPanel() {
+        if (HWND open = ::FindWindowA(nullptr, kPanelTitle)) ::PostMessageA(open, WM_CLOSE, 0, 0);
+        suite::WaitForWindowGone(kPanelTitle, kCloseTimeoutMs);
+    }
+
+    HWND StartPanel() {
+        run_ = suite::ProgramRun::Start("Corvela.exe");
+        EXPECT_TRUE(run_.Started());
+        HWND panel = suite::WaitForWindow(kPanelTitle, kStartTimeoutMs);
+        EXPECT_NE(nullptr, panel);
+        if (!panel) return nullptr;
+        suite::WaitUntil(
+            [&] {
+                RECT r = suite::WindowRect(panel);
+                return ::EqualRect(&r, &kPlaced) && ::IsWindowVisible(panel);
+            },
+            kStartTimeoutMs);
+        suite::WaitUntil([] { return SamePoint(suite::PointerPos(), Spot(1)); }, 2000);
+        suite::Settle(200);
+        return panel;
+    }
+
+    void ExpectClosed() {
+        EXPECT_TRUE(suite::WaitForWindowGone(kPanelTitle, kCloseTimeoutMs));
+        EXPECT_TRUE(run_.WaitForExit(kCloseTimeoutMs));
+    }
+
+    static std::vector<std::string> ShownLabels(HWND panel) {
+        std::vector<std::string> labels;
+        for (int id = 2001; id <= 2008; ++id) {
+            HWND b = ::GetDlgItem(panel, id);
+            if (!::IsWindowVisible(b)) continue;
+            char text[260] = {};
+            ::GetWindowTextA(b, text, sizeof(text));
+            labels.push_back(text);
+        }
+        return labels;
+    }
+    static std::vector<std::string> Labels(int first, int last) {
+        std::vector<std::string> out;
+        for (int n = first; n <= last; ++n) out.push_back("Item " + std::to_string(n));
+        return out;
+    }
+    static bool Shown(HWND panel, int id) { return ::IsWindowVisible(::GetDlgItem(panel, id)) != FALSE; }
+
+    suite::ProgramRun run_;
+};
+
+TEST_F(ItemsPanelTest, PagesDownAndUpWithTheArrows) {
+    WriteStore(StandIns(20));
+    HWND panel = StartPanel();
+    ASSERT_NE(nullptr, panel);
+    EXPECT_EQ(Labels(1, 8), ShownLabels(panel));
+    EXPECT_FALSE(Shown(panel, 2000));
+    EXPECT_TRUE(Shown(panel, 2009));
+    Screenshot("page1");
+
+    const struct {
+        int arrow;  // 9 DOWN, 0 UP
+        int first, last;
+        bool up, down;
+        int restIndex;
+        const char* shot;
+    } steps[] = {
+        {9, 9, 16, true, true, 1, "page2"},
+        {9, 17, 20, true, false, 1, "page3"},
+        {0, 9, 16, true, true, 8, "page2-after-up"},
+        {0, 1, 8, false, true, 8, "page1-after-up"},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.shot);
+        // The arrow takes the pointer first (it captures it on entering), then the click.
+        const POINT at = Middle(s.arrow);
+        suite::MovePointer(at.x, at.y);
+        suite::WaitUntil([&] { return SamePoint(suite::PointerPos(), at); }, 2000);
+        suite::Settle(200);
+        suite::ClickAt(at.x, at.y);
+        EXPECT_TRUE(suite::WaitUntil([&] { return ShownLabels(panel) == Labels(s.first, s.last); }, 3000));
+        EXPECT_EQ(Labels(s.first, s.last), ShownLabels(panel));
+        EXPECT_EQ(s.up, Shown(panel, 2000));
+        EXPECT_EQ(s.down, Shown(panel, 2009));
+        EXPECT_TRUE(suite::WaitUntil([&] { return SamePoint(suite::PointerPos(), Spot(s.restIndex)); }, 2000))
+            << "pointer at " << suite::PointerPos().x << "," << suite::PointerPos().y;
+        Screenshot(s.shot);
+    }
+    ASSERT_NE(nullptr, ::FindWindowA(nullptr, kPanelTitle)) << "paging must not close the panel";
+}
+
+// A press on a radio item switches the radio in the firmware; the caption on its button names
+// the action, and follows the new state at the next start.
+TEST_F(ItemsPanelTest, RadioItemsSwitchTheFirmwareAndTheCaptionsFollow) {
+    std::vector<Item> items = {{"Airvane", "", 1, 2004, ""}, {"Bluevane", "", 1, 2005, ""}};
+    std::vector<Item> rest = StandIns(10);
+    items.insert(items.end(), rest.begin(), rest.end());
+    WriteStore(items);
+    suite::SetDword(kSimKey, "0_49", 0x1, HKEY_LOCAL_MACHINE);
+
+    const struct {
+        int button;
+        DWORD wordAfter;
+        const char *wlanCaption, *bluetoothCaption, *shot;
+    } presses[] = {
+        {2001, 0x0, "Wireless Lan Off", "Bluetooth On", "radios-wlan-on"},
+        {2002, 0x2, "Wireless Lan On", "Bluetooth On", "radios-wlan-off"},
+        {0, 0x2, "Wireless Lan On", "Bluetooth Off", "radios-bluetooth-on"},
+    };
+    for (const auto& p : presses) {
+        SCOPED_TRACE(p.shot);
+        HWND panel = StartPanel();
+        ASSERT_NE(nullptr, panel);
+        EXPECT_EQ(p.wlanCaption, StoreText("Airvane", "0x409"));
+        EXPECT_EQ(p.bluetoothCaption, StoreText("Bluevane", "0x409"));
+        const std::vector<std::string> labels = ShownLabels(panel);
+        ASSERT_GE(labels.size(), 2u);
+        EXPECT_EQ(p.wlanCaption, labels[0]);
+        EXPECT_EQ(p.bluetoothCaption, labels[1]);
+        Screenshot(p.shot);
+        if (!p.button) break;
+        const POINT at = Middle(p.button - 2000);
+        suite::ClickAt(at.x, at.y);
+        ExpectClosed();
+        DWORD word = 0;
+        suite::ReadDword(kSimKey, "0_49", &word, HKEY_LOCAL_MACHINE);
+        EXPECT_EQ(p.wordAfter, word);
+    }
+}
+
+TEST_F(ItemsPanelTest, UserProgramStartsAndThePanelCloses) {
+    const std::string folder = Temp("items-user");
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string exe = folder + "\\UserTool.exe";
+    const std::string log = folder + "\\usertool.log";
+    ::DeleteFileA(log.c_str());
+    ASSERT_TRUE(::CopyFileA(StubExe().c_str(), exe.c_str(), FALSE)) << StubExe();
+    std::ofstream(folder + "\\UserTool.stub.ini", std::ios::binary) << "[stub]\r\nlog=" << log << "\r\n";
+
+    std::vector<Item> items = StandIns(10);
+    items.insert(items.begin() + 2, Item{"My Tool", "My Tool", 0, 0, exe});
+    WriteStore(items);
+    HWND panel = StartPanel();
+    ASSERT_NE(nullptr, panel);
+    EXPECT_EQ("My Tool", ShownLabels(panel)[2]);
+    const POINT at = Middle(3);
+    suite::MovePointer(at.x, at.y);
+    Screenshot("user-program-selected");
+    suite::ClickAt(at.x, at.y);
+    ExpectClosed();
+    EXPECT_TRUE(suite::WaitUntil([&] { return ReadFile(log).find(" end ") != std::string::npos; }, 8000))
+        << "the user's program did not run";
+    EXPECT_NE(std::string::npos, ReadFile(log).find(" start"));
+    Screenshot("user-program-started");
+}
+
+// The display output hides the panel, which stays open while the dialog runs and comes back after
+// a choice with the pointer on its selected button.
+TEST_F(ItemsPanelTest, DisplayOutputHidesThePanelAndBringsItBack) {
+    std::vector<Item> items = StandIns(10);
+    items.insert(items.begin() + 2, Item{"Monitor", "Monitor", 1, 2007, ""});
+    WriteStore(items);
+    HWND panel = StartPanel();
+    ASSERT_NE(nullptr, panel);
+    const POINT at = Middle(3);
+    suite::ClickAt(at.x, at.y);
+    HWND box = suite::WaitForWindow(kMonitorTitle, 5000);
+    ASSERT_NE(nullptr, box);
+    EXPECT_FALSE(::IsWindowVisible(panel)) << "the panel hides while the dialog runs";
+    EXPECT_TRUE(run_.Running());
+    Screenshot("display-output-dialog");
+
+    ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ASSERT_TRUE(suite::WaitForWindowGone(kMonitorTitle, 5000));
+    EXPECT_TRUE(suite::WaitUntil([&] { return ::IsWindowVisible(panel) != FALSE; }, 3000))
+        << "the panel comes back";
+    EXPECT_EQ(panel, ::FindWindowA(nullptr, kPanelTitle));
+    EXPECT_TRUE(suite::WaitUntil([] { return SamePoint(suite::PointerPos(), Spot(3)); }, 3000))
+        << "pointer at " << suite::PointerPos().x << "," << suite::PointerPos().y;
+    Screenshot("display-output-back");
+    // Its keys work again: Down selects the next item and puts the pointer on it.
+    suite::PressKey(VK_DOWN);
+    EXPECT_TRUE(suite::WaitUntil([] { return SamePoint(suite::PointerPos(), Spot(4)); }, 3000));
+}
+
+}  // namespace
