@@ -3,6 +3,7 @@
 // and the same "New"/"Delete" values, and prints the growth from one size to the next.
 //
 //   wine64 StoreBench.exe [--reference-max N] [--seed S] [SIZE...]     (default sizes 10 100 1000 5000)
+// Times are the best of 5 runs for the store, of 3 for the reference up to 100 keys, else of 1.
 #include <windows.h>
 
 #include <cstdio>
@@ -73,20 +74,28 @@ int main(int argc, char** argv) {
         options.healthy = true;
         Result r{keys, -1.0, 0.0, true};
         std::string referenceState, referenceFile;
-        if (keys <= referenceMax) {
+        // Small stores take a few milliseconds, where one-off costs (the first file write, a busy
+        // machine) show; the best of several runs is the figure. The reference at 1000 keys and
+        // more takes minutes and runs once.
+        const int referenceRuns = keys <= 100 ? 3 : 1;
+        for (int run = 0; keys <= referenceMax && run < referenceRuns; ++run) {
             BuildRandomStore(HKEY_CURRENT_USER, keyPath, options);
             ::DeleteFileA(indexPath.c_str());
             double start = NowMs();
             ReferenceRebuildOrderIndex(HKEY_CURRENT_USER, keyPath, indexPath.c_str());
-            r.referenceMs = NowMs() - start;
+            const double took = NowMs() - start;
+            if (r.referenceMs < 0 || took < r.referenceMs) r.referenceMs = took;
             referenceState = SnapshotStore(HKEY_CURRENT_USER, keyPath);
             referenceFile = ReadFileBytes(indexPath);
         }
-        BuildRandomStore(HKEY_CURRENT_USER, keyPath, options);
-        ::DeleteFileA(indexPath.c_str());
-        double start = NowMs();
-        store.RebuildOrderIndex(indexPath.c_str());
-        r.linearMs = NowMs() - start;
+        for (int run = 0; run < 5; ++run) {
+            BuildRandomStore(HKEY_CURRENT_USER, keyPath, options);
+            ::DeleteFileA(indexPath.c_str());
+            double start = NowMs();
+            store.RebuildOrderIndex(indexPath.c_str());
+            const double took = NowMs() - start;
+            if (run == 0 || took < r.linearMs) r.linearMs = took;
+        }
         if (r.referenceMs >= 0) {
             r.same = referenceState == SnapshotStore(HKEY_CURRENT_USER, keyPath) &&
                      referenceFile == ReadFileBytes(indexPath);
