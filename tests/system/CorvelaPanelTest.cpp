@@ -42,7 +42,8 @@ void WriteStandInStore(int checked) {
         wsprintfA(label, "Stand-in %d", n);
         suite::SetString(key, "0x409", label);
         suite::SetString(key, "0x412", label);
-        suite::SetString(key, "Path", "C:\\windows\\notepad.exe");
+        // A press runs nothing: the program does not exist.
+        suite::SetString(key, "Path", "C:\\nowhere\\stand-in.exe");
         suite::SetDword(key, "Order", static_cast<DWORD>(n));
         suite::SetDword(key, "Check", n <= checked ? 1 : 0);
         suite::SetDword(key, "System", 0);
@@ -273,6 +274,75 @@ TEST_F(CorvelaPanelTest, HoverReportSelectsTheButtonUnderThePoint) {
     suite::PressKey(VK_UP);
     EXPECT_TRUE(suite::WaitUntil([] { return SamePoint(suite::PointerPos(), Spot(5)); }, 2000))
         << Show(suite::PointerPos());
+}
+
+// Enter presses the selected item only while the pointer is over the panel; the press of a
+// user's item closes the panel.
+TEST_F(CorvelaPanelTest, EnterPressesTheSelectedItemOnlyWithThePointerInside) {
+    HWND panel = StartPanel();
+    ASSERT_NE(nullptr, panel);
+    suite::MovePointer(300, 300);
+    ASSERT_TRUE(suite::WaitUntil([] { return SamePoint(suite::PointerPos(), POINT{300, 300}); }, 2000));
+    suite::Settle(200);
+    suite::PressKey(VK_RETURN);
+    suite::Settle(700);
+    EXPECT_EQ(panel, ::FindWindowA(nullptr, kPanelTitle)) << "Enter outside the panel closed it";
+    EXPECT_TRUE(run_.Running());
+
+    suite::MovePointer(Spot(2).x, Spot(2).y);
+    ASSERT_TRUE(suite::WaitUntil([] { return SamePoint(suite::PointerPos(), Spot(2)); }, 2000));
+    suite::Settle(200);
+    suite::PressKey(VK_RETURN);
+    ExpectClosed();
+}
+
+// F1 is nobody's key here: the panel stays, the selection stays.
+TEST_F(CorvelaPanelTest, F1DoesNothing) {
+    HWND panel = StartPanel();
+    ASSERT_NE(nullptr, panel);
+    suite::PressKey(VK_F1);
+    suite::Settle(500);
+    EXPECT_EQ(panel, ::FindWindowA(nullptr, kPanelTitle));
+    EXPECT_TRUE(SamePoint(Spot(1), suite::PointerPos())) << Show(suite::PointerPos());
+    suite::PressKey(VK_DOWN);
+    EXPECT_TRUE(suite::WaitUntil([] { return SamePoint(suite::PointerPos(), Spot(2)); }, 2000));
+}
+
+// Pressing on the background drags the panel; a display change puts it back in its place.
+TEST_F(CorvelaPanelTest, DraggedByTheBackgroundAndPlacedAgainOnADisplayChange) {
+    HWND panel = StartPanel();
+    ASSERT_NE(nullptr, panel);
+    const POINT grip = {kPlaced.left + 30, kPlaced.top + 30};  // background, no button there
+    suite::MovePointer(grip.x, grip.y);
+    suite::Settle(200);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    ::SendInput(1, &input, sizeof(input));
+    suite::Settle(200);
+    for (int step = 1; step <= 10; ++step) {
+        suite::MovePointer(grip.x - 30 * step, grip.y + 5 * step);
+        suite::Settle(40);
+    }
+    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(1, &input, sizeof(input));
+    const RECT dragged = {kPlaced.left - 300, kPlaced.top + 50, kPlaced.right - 300, kPlaced.bottom + 50};
+    EXPECT_TRUE(suite::WaitUntil(
+        [&] {
+            RECT r = suite::WindowRect(panel);
+            return ::EqualRect(&r, &dragged);
+        },
+        3000))
+        << "panel at " << suite::WindowRect(panel).left << "," << suite::WindowRect(panel).top;
+    ASSERT_EQ(panel, ::FindWindowA(nullptr, kPanelTitle)) << "dragging closed the panel";
+
+    ::PostMessageA(panel, WM_DISPLAYCHANGE, 24, MAKELPARAM(1024, 768));
+    EXPECT_TRUE(suite::WaitUntil(
+        [&] {
+            RECT r = suite::WindowRect(panel);
+            return ::EqualRect(&r, &kPlaced);
+        },
+        3000));
 }
 
 // Without the firmware the panel does not open, and nothing of it is left behind.
