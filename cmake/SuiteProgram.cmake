@@ -6,5 +6,10 @@ function(add_suite_program name)
   target_link_libraries(${name} PRIVATE ${P_LIBS})
   get_filename_component(rcdir ${P_RC} DIRECTORY)
   set_property(SOURCE ${P_RC} APPEND PROPERTY INCLUDE_DIRECTORIES ${rcdir})
+  # The resource compiler's includes are not scanned for dependencies: a changed string table,
+  # picture or id header beside the script must still rebuild the resources.
+  file(GLOB rc_inputs CONFIGURE_DEPENDS ${rcdir}/*.rch ${rcdir}/*.h ${rcdir}/*.png ${rcdir}/*.ico ${rcdir}/*.bmp
+       ${rcdir}/*.manifest ${CMAKE_SOURCE_DIR}/resources/common/*)
+  set_property(SOURCE ${P_RC} APPEND PROPERTY OBJECT_DEPENDS ${rc_inputs})
   install(TARGETS ${name} RUNTIME DESTINATION .)
 endfunction()
