@@ -296,6 +296,37 @@ TEST_F(CorvelaPanelTest, EnterPressesTheSelectedItemOnlyWithThePointerInside) {
     ExpectClosed();
 }
 
+// One Enter is one press, also after the arrow keys have moved the focus: the item's program
+// starts once.
+TEST_F(CorvelaPanelTest, EnterPressesOnce) {
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(sizeof(temp), temp);
+    const std::string folder = std::string(temp) + "corvela-enter";
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string program = folder + "\\Item3.exe";
+    const std::string log = folder + "\\item3.log";
+    ASSERT_TRUE(::CopyFileA(suite::ToolFile("Stub.exe").c_str(), program.c_str(), FALSE));
+    ASSERT_TRUE(
+        ::WritePrivateProfileStringA("stub", "log", "item3.log", (folder + "\\Item3.stub.ini").c_str()));
+    suite::DeleteFileIfAny(log);
+    suite::SetString("Software\\Brevant\\Corvela\\Stand-in 03", "Path", program.c_str());
+
+    ASSERT_NE(nullptr, StartPanel());
+    suite::PressKey(VK_DOWN);
+    suite::PressKey(VK_DOWN);
+    ASSERT_TRUE(suite::WaitUntil([] { return SamePoint(suite::PointerPos(), Spot(3)); }, 2000));
+    suite::Settle(200);
+    suite::PressKey(VK_RETURN);
+    ExpectClosed();
+    suite::WaitUntil([&] { return suite::ReadFileText(log).find(" end ") != std::string::npos; }, 5000);
+    suite::Settle(1000);  // a second start would come later still
+    const std::string text = suite::ReadFileText(log);
+    std::size_t starts = 0;
+    for (std::size_t at = text.find(" start"); at != std::string::npos; at = text.find(" start", at + 1))
+        ++starts;
+    EXPECT_EQ(1u, starts) << text;
+}
+
 // F1 is nobody's key here: the panel stays, the selection stays.
 TEST_F(CorvelaPanelTest, F1DoesNothing) {
     HWND panel = StartPanel();

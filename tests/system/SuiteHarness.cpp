@@ -37,6 +37,25 @@ std::string DistDir() {
 
 std::string DistFile(const char* name) { return DistDir() + "\\" + name; }
 
+std::string ToolFile(const char* name) {
+    const std::string dist = DistDir();
+    return dist.substr(0, dist.find_last_of('\\') + 1) + "tools\\" + name;
+}
+
+std::string ReadFileText(const std::string& path) {
+    fw::KernelHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                        nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file || file.Get() == INVALID_HANDLE_VALUE) {
+        file.Release();  // INVALID_HANDLE_VALUE is not ours to close
+        return std::string();
+    }
+    std::string text;
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(file.Get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) text.append(buffer, got);
+    return text;
+}
+
 ProgramRun::~ProgramRun() { Terminate(); }
 
 ProgramRun ProgramRun::Start(const char* exeName, const char* arguments) {

@@ -19,6 +19,10 @@ namespace suite {
 std::string DistDir();
 // "<dist>\<name>".
 std::string DistFile(const char* name);
+// "<build>\tools\<name>": the test tools (Stub.exe, FirmwareCtl.exe, ...).
+std::string ToolFile(const char* name);
+// The whole text of a file; empty when it cannot be read.
+std::string ReadFileText(const std::string& path);
 
 // A program started from dist; terminated when the object goes, if still running, so that a
 // failing test leaves nothing behind.
