@@ -1,8 +1,10 @@
 #include "SuiteHarness.h"
 
+#include <shellapi.h>
 #include <shlwapi.h>
 
 #include <cstring>
+#include <vector>
 
 namespace suite {
 namespace {
@@ -59,16 +61,19 @@ std::string ReadFileText(const std::string& path) {
 ProgramRun::~ProgramRun() { Terminate(); }
 
 ProgramRun ProgramRun::Start(const char* exeName, const char* arguments) {
+    return StartFile(DistFile(exeName), arguments, DistDir());
+}
+
+ProgramRun ProgramRun::StartFile(const std::string& exePath, const char* arguments,
+                                 const std::string& folder) {
     ProgramRun run;
-    const std::string exe = DistFile(exeName);
-    std::string commandLine = "\"" + exe + "\"";
+    std::string commandLine = "\"" + exePath + "\"";
     if (arguments && *arguments) commandLine += std::string(" ") + arguments;
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
-    const std::string dist = DistDir();
-    if (!::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, dist.c_str(),
-                          &si, &pi))
+    if (!::CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.c_str(), &si, &pi))
         return run;
     ::CloseHandle(pi.hThread);
     run.process_.Reset(pi.hProcess);
@@ -211,6 +216,63 @@ bool FileExists(const std::string& path) {
 
 bool DeleteFileIfAny(const std::string& path) { return ::DeleteFileA(path.c_str()) || !FileExists(path); }
 
+bool RemoveFolderTree(const std::string& path) {
+    if (path.empty() || !FileExists(path)) return true;
+    // SHFileOperation wants a list ending in two zeros.
+    std::string list = path;
+    list.push_back('\0');
+    list.push_back('\0');
+    SHFILEOPSTRUCTA op = {};
+    op.wFunc = FO_DELETE;
+    op.pFrom = list.c_str();
+    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    ::SHFileOperationA(&op);
+    return !FileExists(path);
+}
+
+ScratchFolder::ScratchFolder(const char* tag) {
+    char temp[MAX_PATH] = {};
+    const DWORD n = ::GetTempPathA(sizeof(temp), temp);
+    if (n == 0 || n >= sizeof(temp)) return;
+    path_ = std::string(temp) + tag + "-" + std::to_string(::GetCurrentProcessId());
+    RemoveFolderTree(path_);
+    ::CreateDirectoryA(path_.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() { RemoveFolderTree(path_); }
+
+std::wstring WindowTextW(HWND hwnd) {
+    wchar_t text[1024] = {};
+    ::GetWindowTextW(hwnd, text, 1024);
+    return text;
+}
+
+std::wstring FromUtf8(const char* utf8) {
+    const int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
+    if (n <= 1) return std::wstring();
+    std::wstring out(static_cast<std::size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8, -1, &out[0], n);
+    out.resize(static_cast<std::size_t>(n - 1));
+    return out;
+}
+
+bool EndProgramsWithWindow(const char* title, DWORD timeoutMs) {
+    std::vector<DWORD> owners;
+    for (HWND w = ::FindWindowA(nullptr, title); w; w = ::FindWindowExA(nullptr, w, nullptr, title)) {
+        owners.push_back(WindowProcess(w));
+        ::PostMessageA(w, WM_CLOSE, 0, 0);
+    }
+    if (owners.empty()) return true;
+    if (WaitForWindowGone(title, timeoutMs)) return true;
+    for (DWORD pid : owners) {
+        fw::KernelHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
+        if (!process) continue;
+        ::TerminateProcess(process.Get(), 1);
+        ::WaitForSingleObject(process.Get(), 5000);
+    }
+    return WaitForWindowGone(title, 2000);
+}
+
 bool SetDword(const char* keyPath, const char* name, DWORD value, HKEY root) {
     fw::RegKey key;
     if (::RegCreateKeyExA(root, keyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Put(), nullptr) !=
@@ -236,5 +298,32 @@ bool ReadDword(const char* keyPath, const char* name, DWORD* value, HKEY root) {
 }
 
 void DeleteTree(const char* keyPath, HKEY root) { ::SHDeleteKeyA(root, keyPath); }
+
+bool KeyExists(const char* keyPath, HKEY root) {
+    fw::RegKey key;
+    return ::RegOpenKeyExA(root, keyPath, 0, KEY_READ, key.Put()) == ERROR_SUCCESS;
+}
+
+int CountSubkeys(const char* keyPath, HKEY root) {
+    fw::RegKey key;
+    if (::RegOpenKeyExA(root, keyPath, 0, KEY_READ, key.Put()) != ERROR_SUCCESS) return -1;
+    DWORD count = 0;
+    if (::RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr, nullptr,
+                           nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        return -1;
+    return static_cast<int>(count);
+}
+
+std::wstring ReadTextW(const char* keyPath, const char* name, HKEY root) {
+    const std::wstring path = FromUtf8(keyPath);
+    const std::wstring value = FromUtf8(name);
+    wchar_t text[1024] = {};
+    DWORD type = 0;
+    DWORD size = sizeof(text) - sizeof(wchar_t);
+    if (::SHGetValueW(root, path.c_str(), value.c_str(), &type, text, &size) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ))
+        return std::wstring();
+    return text;
+}
 
 }  // namespace suite

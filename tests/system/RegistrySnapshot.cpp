@@ -1,0 +1,101 @@
+#include "RegistrySnapshot.h"
+
+#include <shlwapi.h>
+
+#include "Handles.h"
+
+namespace suite {
+namespace {
+
+// Deep enough for any store; a cycle cannot happen in the registry, but a bound costs nothing.
+const int kMaxDepth = 16;
+// Registry limits: key names 255 characters, value names 16383.
+const DWORD kKeyNameCap = 256;
+const DWORD kValueNameCap = 16384;
+
+std::wstring Wide(const std::string& text) {
+    if (text.empty()) return std::wstring();
+    const int n = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    if (n <= 0) return std::wstring();
+    std::wstring out(static_cast<std::size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &out[0], n);
+    out.resize(static_cast<std::size_t>(n - 1));
+    return out;
+}
+
+}  // namespace
+
+RegistrySnapshot::RegistrySnapshot(HKEY root, const std::string& keyPath)
+    : root_(root), path_(Wide(keyPath)) {
+    fw::RegKey key;
+    if (::RegOpenKeyExW(root_, path_.c_str(), 0, KEY_READ, key.Put()) != ERROR_SUCCESS) return;
+    existed_ = true;
+    Capture(key.Get(), saved_, 0);
+}
+
+RegistrySnapshot::~RegistrySnapshot() { Restore(); }
+
+void RegistrySnapshot::Capture(HKEY key, Node& node, int depth) {
+    std::vector<wchar_t> name(kValueNameCap);
+    for (DWORD i = 0;; ++i) {
+        DWORD nameLength = kValueNameCap;
+        DWORD type = 0;
+        DWORD size = 0;
+        if (::RegEnumValueW(key, i, name.data(), &nameLength, nullptr, &type, nullptr, &size) !=
+            ERROR_SUCCESS)
+            break;
+        Value value;
+        value.name.assign(name.data(), nameLength);
+        value.type = type;
+        value.data.resize(size);
+        DWORD got = size;
+        if (size > 0 && ::RegQueryValueExW(key, value.name.c_str(), nullptr, &type, value.data.data(),
+                                           &got) == ERROR_SUCCESS)
+            value.data.resize(got);
+        node.values.push_back(std::move(value));
+    }
+    if (depth >= kMaxDepth) return;
+    for (DWORD i = 0;; ++i) {
+        wchar_t childName[kKeyNameCap] = {};
+        DWORD length = kKeyNameCap;
+        if (::RegEnumKeyExW(key, i, childName, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        auto child = std::make_unique<Node>();
+        child->name.assign(childName, length);
+        fw::RegKey sub;
+        if (::RegOpenKeyExW(key, child->name.c_str(), 0, KEY_READ, sub.Put()) == ERROR_SUCCESS)
+            Capture(sub.Get(), *child, depth + 1);
+        node.children.push_back(std::move(child));
+    }
+}
+
+bool RegistrySnapshot::Write(HKEY key, const Node& node) {
+    bool ok = true;
+    for (const Value& v : node.values) {
+        ok = ::RegSetValueExW(key, v.name.c_str(), 0, v.type, v.data.empty() ? nullptr : v.data.data(),
+                              static_cast<DWORD>(v.data.size())) == ERROR_SUCCESS &&
+             ok;
+    }
+    for (const auto& child : node.children) {
+        fw::RegKey sub;
+        if (::RegCreateKeyExW(key, child->name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, sub.Put(),
+                              nullptr) != ERROR_SUCCESS) {
+            ok = false;
+            continue;
+        }
+        ok = Write(sub.Get(), *child) && ok;
+    }
+    return ok;
+}
+
+bool RegistrySnapshot::Restore() {
+    ::SHDeleteKeyW(root_, path_.c_str());
+    if (!existed_) return true;
+    fw::RegKey key;
+    if (::RegCreateKeyExW(root_, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key.Put(), nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    return Write(key.Get(), saved_);
+}
+
+}  // namespace suite
