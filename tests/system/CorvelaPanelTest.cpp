@@ -350,7 +350,17 @@ TEST_F(CorvelaPanelTest, DraggedByTheBackgroundAndPlacedAgainOnADisplayChange) {
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     ::SendInput(1, &input, sizeof(input));
-    suite::Settle(200);
+    // The press starts the system's move loop in the panel's thread; moves sent before the loop
+    // runs would be lost under load, so wait for it.
+    const DWORD panelThread = ::GetWindowThreadProcessId(panel, nullptr);
+    ASSERT_TRUE(suite::WaitUntil(
+        [&] {
+            GUITHREADINFO info = {};
+            info.cbSize = sizeof(info);
+            return ::GetGUIThreadInfo(panelThread, &info) && (info.flags & GUI_INMOVESIZE) != 0;
+        },
+        3000))
+        << "the press on the background did not start a move";
     for (int step = 1; step <= 10; ++step) {
         suite::MovePointer(grip.x - 30 * step, grip.y + 5 * step);
         suite::Settle(40);
