@@ -13,18 +13,14 @@
 #include "MessageMap.h"
 #include "PanelGeometry.h"
 #include "PanelItems.h"
+#include "PanelWindow.h"
 #include "PngResource.h"
 #include "RightsProbe.h"
 #include "Text.h"
 #include "WAcpi.h"
 
-constexpr UINT UWM_PANEL_RESELECT = 5042;  // the display-output dialog made its choice
-constexpr UINT UWM_PANEL_CLOSE = 5043;     // anyone: close the panel
 constexpr UINT_PTR kFirstShowTimer = 2024;
 constexpr UINT kFirstShowDelayMs = 50;
-
-// The panel's window title: the name by which other programs find it.
-constexpr char kPanelTitle[] = "Corvela";
 
 class CCorvelaDlg : public fw::Dialog {
 public:

@@ -10,8 +10,6 @@
 
 namespace {
 
-const char kPanelTitle[] = "Corvela";
-
 struct StateImageSet {
     const char* name;
     UINT normal, hover, pressed;

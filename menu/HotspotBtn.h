@@ -6,11 +6,9 @@
 #include <string>
 
 #include "MessageMap.h"
+#include "PanelWindow.h"
 #include "PngResource.h"
 #include "PushButton.h"
-
-// Posted to the window "Corvela" on every pointer movement over a button: screen x, screen y.
-constexpr UINT UWM_PANEL_HOVER = 5041;
 
 class CHotspotBtn : public fw::PushButton {
 public:

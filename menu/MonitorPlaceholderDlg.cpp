@@ -1,9 +1,9 @@
 #include "MonitorPlaceholderDlg.h"
 
+#include "PanelWindow.h"
+
 namespace {
 
-constexpr UINT kPanelReselect = 5042;  // UWM_PANEL_RESELECT
-constexpr char kPanelTitle[] = "Corvela";
 constexpr char kPlaceholderText[] = "Display output: OK keeps the current output.";
 
 }  // namespace
@@ -12,6 +12,6 @@ int RunMonitorPlaceholder(HWND panel, int& subDialogOpen) {
     int answer = ::MessageBoxA(panel, kPlaceholderText, kMonitorDialogTitle, MB_OKCANCEL);
     subDialogOpen = 0;
     if (answer != IDOK) return 0;
-    if (HWND target = ::FindWindowA(nullptr, kPanelTitle)) ::PostMessageA(target, kPanelReselect, 0, 0);
+    if (HWND target = ::FindWindowA(nullptr, kPanelTitle)) ::PostMessageA(target, UWM_PANEL_RESELECT, 0, 0);
     return 1;
 }
