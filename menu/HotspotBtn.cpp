@@ -197,20 +197,19 @@ LRESULT CHotspotBtn::OnPaint(const fw::Msg&) {
 void CHotspotBtn::Paint(HDC dc, const RECT& client) {
     fw::Brush black(::CreateSolidBrush(RGB(0, 0, 0)));
     ::FillRect(dc, &client, black.Get());
-    if (StateImagesOf(label))
-        PaintStateImage(dc);
+    if (const StateImageSet* set = StateImagesOf(label))
+        PaintStateImage(dc, set->width, set->height);
     else
         PaintItem(dc, (stateFlags & kHover) != 0);
 }
 
-void CHotspotBtn::PaintStateImage(HDC dc) {
-    const StateImageSet* set = StateImagesOf(label);
+void CHotspotBtn::PaintStateImage(HDC dc, int width, int height) {
     IStream* stream = normal_.Stream();
     if (stateFlags & kPressed)
         stream = pressed_.Stream();
     else if (stateFlags & (kHover | kMarked))
         stream = hover_.Stream();
-    DrawPng(dc, stream, 0, 0, set->width, set->height);
+    DrawPng(dc, stream, 0, 0, width, height);
 }
 
 void CHotspotBtn::PaintItem(HDC dc, bool highlighted) {

@@ -45,7 +45,7 @@ private:
     LRESULT OnEraseBkgnd(const fw::Msg& m);
 
     void Paint(HDC dc, const RECT& client);
-    void PaintStateImage(HDC dc);
+    void PaintStateImage(HDC dc, int width, int height);
     void PaintItem(HDC dc, bool highlighted);
     void DrawLabel(HDC dc, COLORREF color);
     void Redraw();
