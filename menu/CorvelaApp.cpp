@@ -1,7 +1,6 @@
 #include "CorvelaApp.h"
 
-#include <objbase.h>
-
+#include "Com.h"
 #include "CorvelaDlg.h"
 #include "GdiplusSession.h"
 
@@ -12,7 +11,8 @@ bool CCorvelaApp::InitInstance() {
         return false;
     }
 
-    ::CoInitialize(nullptr);
+    // Declared first so that it ends last, after the panel and GDI+.
+    fw::ComApartment com;
     // The firmware requests run under these process-wide settings. A failure is not fatal: the
     // connection then fails in its own time and the panel does not open.
     ::CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT_PRIVACY,
@@ -32,10 +32,4 @@ bool CCorvelaApp::InitInstance() {
 bool CCorvelaApp::PreTranslateMessage(MSG& msg) {
     if (msg.wParam == VK_F1) return false;
     return Application::PreTranslateMessage(msg);
-}
-
-// Also after a start that only closed an open panel; COM ignores an unmatched call.
-int CCorvelaApp::ExitInstance() {
-    ::CoUninitialize();
-    return Application::ExitInstance();
 }

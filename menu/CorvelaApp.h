@@ -7,6 +7,5 @@ class CCorvelaApp : public fw::Application {
 public:
     bool InitInstance() override;
     bool PreTranslateMessage(MSG& msg) override;
-    int ExitInstance() override;
     void OnHelp() override {}
 };
