@@ -28,8 +28,11 @@ bool CCorvelaApp::InitInstance() {
     return false;
 }
 
-// F1 is kept away from every pre-translation, the panel's included.
+// F1 is kept away from every pre-translation, the panel's included. Only key messages carry a
+// key code: a WM_CHAR of 'p' or a mouse message whose button flags add up to 0x70 is no F1.
 bool CCorvelaApp::PreTranslateMessage(MSG& msg) {
-    if (msg.wParam == VK_F1) return false;
+    const bool keyMessage = msg.message == WM_KEYDOWN || msg.message == WM_KEYUP ||
+                            msg.message == WM_SYSKEYDOWN || msg.message == WM_SYSKEYUP;
+    if (keyMessage && msg.wParam == VK_F1) return false;
     return Application::PreTranslateMessage(msg);
 }
