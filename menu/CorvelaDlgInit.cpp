@@ -97,12 +97,8 @@ void CCorvelaDlg::ShapeWindow() {
 // A store of fewer than ten item keys is damaged: it is removed (keeping the tray setting) and the
 // default item set comes back when the index is rebuilt.
 void CCorvelaDlg::CheckStore() {
-    {
-        fw::RegKey key;
-        if (::RegOpenKeyExA(HKEY_CURRENT_USER, store_.KeyPath().c_str(), 0, KEY_ALL_ACCESS, key.Put()) !=
-            ERROR_SUCCESS)
-            ::Sleep(kStoreOpenRetryMs);
-    }
+    if (!store::OpenKey(store_.Settings().userRoot, store_.KeyPath(), KEY_ALL_ACCESS))
+        ::Sleep(kStoreOpenRetryMs);
     if (store_.ClearIfDamaged()) ::Sleep(kStoreResetSettleMs);
 }
 
