@@ -7,6 +7,7 @@
 #include "IndexFile.h"
 #include "StoreRegistry.h"
 #include "ProgramFolder.h"
+#include "ProgramLauncher.h"
 #include "StringTable.h"
 #include "SystemLocale.h"
 #include "WmiConnection.h"
@@ -133,14 +134,8 @@ void CCorvelaDlg::ApplyTrayRule() {
     if (trayCheck == 1 && !tray) {
         char folder[kTextCap] = {};
         char program[kTextCap] = {};
-        bool found = false;
         if (GetProgramFolder(folder, sizeof(folder)) &&
-            JoinFolderFile(folder, kTrayProgram, program, sizeof(program))) {
-            WIN32_FIND_DATAA data;
-            fw::FindHandle find(::FindFirstFileA(program, &data));
-            found = find.Valid();
-        }
-        if (found) {
+            JoinFolderFile(folder, kTrayProgram, program, sizeof(program)) && FileExists(program)) {
             ::ShellExecuteA(nullptr, nullptr, program, nullptr, folder, SW_SHOW);
         } else {
             char text[kTextCap * 2];
