@@ -8,8 +8,8 @@ CPanelItems::CPanelItems(CCorvelaDlg& dlg, CWAcpi& acpi, CMenuItemStore& store, 
     : dlg_(dlg),
       texts_(ItemTexts::Load()),
       pages_(texts_, rights),
-      device_(acpi, texts_, store, power, LaunchPlaces::OfSystem().programFolder),
       launcher_(texts_, rights, LaunchPlaces::OfSystem()),
+      device_(acpi, texts_, store, power, launcher_.Places().programFolder),
       actions_(device_, launcher_, [this] { return ShowDisplayOutputDialog(); }),
       dispatch_(store, texts_, rights, actions_) {
     pages_.SetPanel(this);

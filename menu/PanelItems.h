@@ -52,8 +52,9 @@ private:
     CCorvelaDlg& dlg_;
     ItemTexts texts_;
     CItemPages pages_;
-    CDeviceActions device_;
+    // The launcher comes first: the device actions start their siblings from its program folder.
     CProgramLauncher launcher_;
+    CDeviceActions device_;
     CItemActions actions_;
     CItemDispatch dispatch_;
 };
