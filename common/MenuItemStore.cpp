@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr char kSetRegistryError[] = "Set Registry Error";
 constexpr LCID kKoreanSystemLocale = 0x412;
 
 }  // namespace

@@ -99,6 +99,8 @@ public:
     int WriteItem(const char* keyName, const MenuItemRecord& record) const;
 
 private:
+    static constexpr char kSetRegistryError[] = "Set Registry Error";
+
     IStoreNotifier& Notifier() const;
     IDefaultsImporter& Importer();
     template <class Visit>

@@ -11,7 +11,6 @@
 namespace {
 
 constexpr char kDefaultsScriptName[] = "config.bin";
-constexpr char kSetRegistryError[] = "Set Registry Error";
 
 // Numbers the user may have changed are copied only where the user has none.
 constexpr const char* kSeededNumbers[] = {kOrderValue, kDeleteValue, kNewValue,
