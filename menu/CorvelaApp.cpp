@@ -1,6 +1,5 @@
 #include "CorvelaApp.h"
 
-#include "Com.h"
 #include "CorvelaDlg.h"
 #include "GdiplusSession.h"
 
@@ -11,8 +10,8 @@ bool CCorvelaApp::InitInstance() {
         return false;
     }
 
-    // Declared first so that it ends last, after the panel and GDI+.
-    fw::ComApartment com;
+    // Ended in ExitInstance, after the panel and GDI+ are gone.
+    com_.emplace();
     // The firmware requests run under these process-wide settings. A failure is not fatal: the
     // connection then fails in its own time and the panel does not open.
     ::CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT_PRIVACY,
@@ -26,6 +25,11 @@ bool CCorvelaApp::InitInstance() {
         mainWindow = nullptr;
     }
     return false;
+}
+
+int CCorvelaApp::ExitInstance() {
+    com_.reset();
+    return Application::ExitInstance();
 }
 
 // F1 is kept away from every pre-translation, the panel's included. Only key messages carry a
