@@ -8,6 +8,8 @@ namespace fw {
 class Dialog : public Window {
 public:
     explicit Dialog(UINT templateId, HWND parent = nullptr);
+    // Destroys a window still open. By then the derived parts are gone and the last messages reach
+    // only this class: a dialog with teardown of its own destroys its window itself first.
     ~Dialog() override;
 
     // Creates the dialog and runs it until EndDialog; returns the result, or -1 if the dialog
