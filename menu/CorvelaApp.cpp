@@ -1,5 +1,6 @@
 #include "CorvelaApp.h"
 
+#include "ComSecurity.h"
 #include "CorvelaDlg.h"
 #include "GdiplusSession.h"
 
@@ -14,8 +15,7 @@ bool CCorvelaApp::InitInstance() {
     com_.emplace();
     // The firmware requests run under these process-wide settings. A failure is not fatal: the
     // connection then fails in its own time and the panel does not open.
-    ::CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT_PRIVACY,
-                           RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_SECURE_REFS, nullptr);
+    InitializeComSecurity();
     CGdiplusSession gdiplus;
     {
         // Gone before GDI+ is: nothing of GDI+ may outlive the session.
