@@ -1,3 +1,4 @@
+#include "SuiteComEnvironment.h"
 #include "ItemsTestSupport.h"
 
 #include <shellapi.h>
@@ -285,16 +286,6 @@ const ItemTexts& Texts() {
 namespace {
 
 // COM as the panel sets it up, once for the whole test program.
-class ComEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
-        ::CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT_PRIVACY,
-                               RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_SECURE_REFS, nullptr);
-    }
-    void TearDown() override { ::CoUninitialize(); }
-};
-
-const auto* const g_comEnvironment = ::testing::AddGlobalTestEnvironment(new ComEnvironment);
+const auto* const g_comEnvironment = ::testing::AddGlobalTestEnvironment(new SuiteComEnvironment);
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "SuiteComEnvironment.h"
 #include "CorvelaDlg.h"
 #include "GdiplusSession.h"
 #include "Handles.h"
@@ -132,17 +133,7 @@ std::string Show(const std::vector<std::string>& labels) {
 }
 
 // COM as the program sets it up, once for the whole test program.
-class ComEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
-        ::CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT_PRIVACY,
-                               RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_SECURE_REFS, nullptr);
-    }
-    void TearDown() override { ::CoUninitialize(); }
-};
-
-const auto* const g_comEnvironment = ::testing::AddGlobalTestEnvironment(new ComEnvironment);
+const auto* const g_comEnvironment = ::testing::AddGlobalTestEnvironment(new SuiteComEnvironment);
 
 struct RightsCase {
     const char* name;

@@ -8,20 +8,7 @@
 
 namespace {
 
-class FirmwareWordTest : public SimTest {
-protected:
-    void SetUp() override {
-        SimTest::SetUp();
-        ConnectWmi(acpi, connected);
-        ASSERT_EQ(1, connected);
-    }
-    void TearDown() override {
-        ReleaseWmi(acpi, connected);
-        SimTest::TearDown();
-    }
-    CWAcpi acpi;
-    int connected = 0;
-};
+class FirmwareWordTest : public ConnectedSimTest {};
 
 TEST(AcpiMethodPathTest, BuildsEscapedPathsAndRefusesWhatDoesNotFit) {
     char path[MAX_PATH];

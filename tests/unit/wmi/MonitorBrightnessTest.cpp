@@ -10,20 +10,7 @@ namespace {
 
 const wchar_t kMonitorClass[] = L"WmiMonitorBrightnessMethods";
 
-class MonitorBrightnessTest : public SimTest {
-protected:
-    void SetUp() override {
-        SimTest::SetUp();
-        ConnectWmi(acpi, connected);
-        ASSERT_EQ(1, connected);
-    }
-    void TearDown() override {
-        ReleaseWmi(acpi, connected);
-        SimTest::TearDown();
-    }
-    CWAcpi acpi;
-    int connected = 0;
-};
+class MonitorBrightnessTest : public ConnectedSimTest {};
 
 TEST(EscapeWmiKeyValueTest, DoublesBackslashesWithinTheBound) {
     struct Case {

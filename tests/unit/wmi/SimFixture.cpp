@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "Com.h"
+#include "WmiConnection.h"
+#include "SuiteComEnvironment.h"
 #include "Handles.h"
 
 namespace {
@@ -22,12 +24,10 @@ fw::RegKey StateKey() {
 
 // COM as the suite's programs set it up, and the guard that no test reaches Wine's own WMI, which
 // crashes the caller on the firmware methods.
-class ComEnvironment : public ::testing::Environment {
+class ComEnvironment : public SuiteComEnvironment {
 public:
     void SetUp() override {
-        ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
-        ::CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT_PRIVACY,
-                               RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_SECURE_REFS, nullptr);
+        SuiteComEnvironment::SetUp();
         fw::ComPtr<IWbemLocator> locator;
         HRESULT hr = ::CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
                                         locator.PutVoid());
@@ -42,7 +42,6 @@ public:
         ::GetModuleFileNameA(sim, path, sizeof(path));
         std::printf("firmware simulator: %s\n", path);
     }
-    void TearDown() override { ::CoUninitialize(); }
 };
 
 const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new ComEnvironment);
@@ -94,4 +93,15 @@ void SimTest::SetUp() {
 void SimTest::TearDown() {
     for (const char* s : {"FailMonitor", "FailGet", "FailConnect"}) SimSet(s, 0);
     SimDelete("MonitorInstance");
+}
+
+void ConnectedSimTest::SetUp() {
+    SimTest::SetUp();
+    ConnectWmi(acpi, connected);
+    ASSERT_EQ(1, connected);
+}
+
+void ConnectedSimTest::TearDown() {
+    ReleaseWmi(acpi, connected);
+    SimTest::TearDown();
 }

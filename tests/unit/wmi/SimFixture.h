@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "WAcpi.h"
+
 DWORD SimGet(const char* name, DWORD fallback = 0xDEAD0000);
 void SimSet(const char* name, DWORD value);
 void SimSetString(const char* name, const std::wstring& value);
@@ -16,4 +18,13 @@ class SimTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+};
+
+// The same, with a connection to the simulator made for each test and released after it.
+class ConnectedSimTest : public SimTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    CWAcpi acpi;
+    int connected = 0;
 };
