@@ -4,31 +4,18 @@
 
 #include <string>
 
+#include "PanelFacts.h"
 #include "SuiteHarness.h"
 
 namespace {
 
-const char kPanelTitle[] = "Corvela";
-const char kStoreKey[] = "Software\\Brevant\\Corvela";
-const char kSimKey[] = "Software\\FirmwareSim";
+using namespace suite::panel;
+
 const UINT kPanelHover = 5041;
 const UINT kPanelClose = 5043;
-const RECT kPlaced = {812, 103, 1024, 664};  // 1024 x 768, task bar at the bottom
 const DWORD kStartTimeoutMs = 15000;
 const DWORD kCloseTimeoutMs = 8000;
 
-// The panel's buttons 2000-2009 in client coordinates.
-const RECT kButtons[10] = {
-    {104, 50, 120, 60}, {4, 72, 208, 120},  {4, 123, 208, 171}, {4, 174, 208, 222}, {4, 225, 208, 273},
-    {4, 276, 208, 324}, {4, 327, 208, 375}, {4, 378, 208, 426}, {4, 429, 208, 477}, {104, 492, 120, 502},
-};
-
-// Where the panel rests the pointer on button 2000 + index.
-POINT Spot(int index) {
-    return POINT{kPlaced.left + kButtons[index].left + 1, kPlaced.top + kButtons[index].top + 1};
-}
-
-bool SamePoint(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
 std::string Show(POINT p) { return "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ")"; }
 
 // A store of twelve stand-in items, the first `checked` of them checked, in list order.
@@ -66,10 +53,7 @@ protected:
         suite::SetDword(kSimKey, "FailConnect", 0, HKEY_LOCAL_MACHINE);
     }
 
-    static void CloseAnyPanel() {
-        if (HWND open = ::FindWindowA(nullptr, kPanelTitle)) ::PostMessageA(open, WM_CLOSE, 0, 0);
-        suite::WaitForWindowGone(kPanelTitle, kCloseTimeoutMs);
-    }
+    static void CloseAnyPanel() { suite::panel::CloseAnyPanel(kCloseTimeoutMs); }
 
     // Starts Corvela and waits until its panel stands at its place.
     HWND StartPanel() {
@@ -78,16 +62,7 @@ protected:
         HWND panel = suite::WaitForWindow(kPanelTitle, kStartTimeoutMs);
         EXPECT_NE(nullptr, panel) << "no window titled Corvela";
         if (!panel) return nullptr;
-        const bool placed = suite::WaitUntil(
-            [&] {
-                RECT r = suite::WindowRect(panel);
-                return ::EqualRect(&r, &kPlaced) && ::IsWindowVisible(panel);
-            },
-            kStartTimeoutMs);
-        EXPECT_TRUE(placed);
-        // The pointer rests on the first item once the panel is shown.
-        suite::WaitUntil([] { return SamePoint(suite::PointerPos(), Spot(1)); }, 2000);
-        suite::Settle(100);
+        EXPECT_TRUE(WaitPlaced(panel, kStartTimeoutMs));
         return panel;
     }
 

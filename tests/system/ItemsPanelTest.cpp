@@ -3,8 +3,6 @@
 // program, and the display-output item, which hides the panel and brings it back. Every state is
 // also saved as a screenshot in <build>\screenshots\items-*.png.
 #include <windows.h>
-#include <objidl.h>
-#include <gdiplus.h>
 
 #include <gtest/gtest.h>
 
@@ -13,69 +11,20 @@
 #include <string>
 #include <vector>
 
+#include "PanelFacts.h"
+#include "ScreenCapture.h"
 #include "SuiteHarness.h"
 
 namespace {
 
-const char kPanelTitle[] = "Corvela";
-const char kStoreKey[] = "Software\\Brevant\\Corvela";
-const char kSimKey[] = "Software\\FirmwareSim";
+using namespace suite::panel;
+
 const char kMonitorTitle[] = "Monitor Switch";
-const RECT kPlaced = {812, 103, 1024, 664};
 const DWORD kStartTimeoutMs = 15000;
 const DWORD kCloseTimeoutMs = 8000;
-const RECT kButtons[10] = {
-    {104, 50, 120, 60}, {4, 72, 208, 120},  {4, 123, 208, 171}, {4, 174, 208, 222}, {4, 225, 208, 273},
-    {4, 276, 208, 324}, {4, 327, 208, 375}, {4, 378, 208, 426}, {4, 429, 208, 477}, {104, 492, 120, 502},
-};
 
-POINT Spot(int index) {
-    return POINT{kPlaced.left + kButtons[index].left + 1, kPlaced.top + kButtons[index].top + 1};
-}
-POINT Middle(int index) {
-    const RECT& r = kButtons[index];
-    return POINT{kPlaced.left + (r.left + r.right) / 2, kPlaced.top + (r.top + r.bottom) / 2};
-}
-bool SamePoint(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
-
-std::string ScreenshotDir() {
-    std::string dist = suite::DistDir();
-    std::string dir = dist.substr(0, dist.find_last_of('\\')) + "\\screenshots";
-    ::CreateDirectoryA(dir.c_str(), nullptr);
-    return dir;
-}
-
-// The whole virtual screen as a PNG file; prints where it went.
-void Screenshot(const char* name) {
-    suite::Settle(300);
-    const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    ::SelectObject(memory, old);
-    {
-        Gdiplus::GdiplusStartupInput input;
-        ULONG_PTR token = 0;
-        if (Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok) {
-            {
-                Gdiplus::Bitmap image(bitmap, nullptr);
-                // PNG encoder: {557CF406-1A04-11D3-9A73-0000F81EF32E}
-                const CLSID png = {
-                    0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
-                const std::string path = ScreenshotDir() + "\\items-" + name + ".png";
-                std::wstring wide(path.begin(), path.end());
-                if (image.Save(wide.c_str(), &png, nullptr) == Gdiplus::Ok)
-                    std::printf("screenshot: %s\n", path.c_str());
-            }
-            Gdiplus::GdiplusShutdown(token);
-        }
-    }
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-}
+// The whole screen as <build>\screenshots\items-<name>.png.
+void Screenshot(const char* name) { suite::SaveScreenshot(std::string("items-") + name); }
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -152,10 +101,7 @@ protected:
     }
     void TearDown() override { CloseAnyPanel(); }
 
-    static void CloseAnyPanel() {
-        if (HWND open = ::FindWindowA(nullptr, kPanelTitle)) ::PostMessageA(open, WM_CLOSE, 0, 0);
-        suite::WaitForWindowGone(kPanelTitle, kCloseTimeoutMs);
-    }
+    static void CloseAnyPanel() { suite::panel::CloseAnyPanel(kCloseTimeoutMs); }
 
     HWND StartPanel() {
         run_ = suite::ProgramRun::Start("Corvela.exe");
@@ -163,14 +109,7 @@ protected:
         HWND panel = suite::WaitForWindow(kPanelTitle, kStartTimeoutMs);
         EXPECT_NE(nullptr, panel);
         if (!panel) return nullptr;
-        suite::WaitUntil(
-            [&] {
-                RECT r = suite::WindowRect(panel);
-                return ::EqualRect(&r, &kPlaced) && ::IsWindowVisible(panel);
-            },
-            kStartTimeoutMs);
-        suite::WaitUntil([] { return SamePoint(suite::PointerPos(), Spot(1)); }, 2000);
-        suite::Settle(200);
+        WaitPlaced(panel, kStartTimeoutMs);
         return panel;
     }
 

@@ -15,18 +15,16 @@
 #include <string>
 #include <vector>
 
+#include "PanelFacts.h"
 #include "RegistrySnapshot.h"
 #include "ScreenCapture.h"
 #include "SuiteHarness.h"
 
 namespace {
 
-const char kPanelTitle[] = "Corvela";
+using namespace suite::panel;
+
 const char kTrayTitle[] = "Cor Vela";
-const char kStoreKey[] = "Software\\Brevant\\Corvela";
-const char kSimKey[] = "Software\\FirmwareSim";
-const RECT kPlaced = {812, 103, 1024, 664};  // 1024 x 768, task bar at the bottom
-const POINT kFirstItemSpot = {kPlaced.left + 5, kPlaced.top + 73};
 // A start that resets the store waits for the registry editor: give it room under load.
 const DWORD kStartTimeoutMs = 30000;
 const DWORD kCloseTimeoutMs = 10000;
@@ -194,10 +192,7 @@ protected:
         EXPECT_TRUE(suite::EndProgramsWithWindow(kTrayTitle, kCloseTimeoutMs));
     }
 
-    static void CloseAnyPanel() {
-        if (HWND open = ::FindWindowA(nullptr, kPanelTitle)) ::PostMessageA(open, WM_CLOSE, 0, 0);
-        suite::WaitForWindowGone(kPanelTitle, kCloseTimeoutMs);
-    }
+    static void CloseAnyPanel() { suite::panel::CloseAnyPanel(kCloseTimeoutMs); }
 
     // Starts `exe` (Corvela.exe from dist unless given) and waits until its panel stands in its
     // place with the pointer on the first item.
@@ -212,22 +207,7 @@ protected:
         return panel;
     }
 
-    static bool WaitPlaced(HWND panel) {
-        const bool placed = suite::WaitUntil(
-            [&] {
-                RECT r = suite::WindowRect(panel);
-                return ::EqualRect(&r, &kPlaced) && ::IsWindowVisible(panel);
-            },
-            kStartTimeoutMs);
-        suite::WaitUntil(
-            [] {
-                const POINT p = suite::PointerPos();
-                return p.x == kFirstItemSpot.x && p.y == kFirstItemSpot.y;
-            },
-            3000);
-        suite::Settle(150);
-        return placed;
-    }
+    static bool WaitPlaced(HWND panel) { return suite::panel::WaitPlaced(panel, kStartTimeoutMs); }
 
     // Closes the panel as a second start does and checks that nothing of it is left.
     void CloseAndExpectGone(const std::string& indexPath) {

@@ -1,0 +1,51 @@
+#pragma once
+// What every system test knows of Corvela's panel on the 1024 x 768 desktop with the task bar at the
+// bottom: its title, where it stands, where its buttons are, and how to wait for it to stand there.
+#include <windows.h>
+
+#include "SuiteHarness.h"
+
+namespace suite::panel {
+
+inline constexpr char kPanelTitle[] = "Corvela";
+inline constexpr char kStoreKey[] = "Software\\Brevant\\Corvela";
+inline constexpr char kSimKey[] = "Software\\FirmwareSim";
+inline constexpr RECT kPlaced = {812, 103, 1024, 664};
+
+// The panel's buttons 2000-2009 in client coordinates.
+inline constexpr RECT kButtons[10] = {
+    {104, 50, 120, 60}, {4, 72, 208, 120},  {4, 123, 208, 171}, {4, 174, 208, 222}, {4, 225, 208, 273},
+    {4, 276, 208, 324}, {4, 327, 208, 375}, {4, 378, 208, 426}, {4, 429, 208, 477}, {104, 492, 120, 502},
+};
+
+// Where the panel rests the pointer on button 2000 + index.
+inline POINT Spot(int index) {
+    return POINT{kPlaced.left + kButtons[index].left + 1, kPlaced.top + kButtons[index].top + 1};
+}
+inline POINT Middle(int index) {
+    const RECT& r = kButtons[index];
+    return POINT{kPlaced.left + (r.left + r.right) / 2, kPlaced.top + (r.top + r.bottom) / 2};
+}
+inline bool SamePoint(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
+
+// Closes a panel left open (as a second start does) and waits for it to go.
+inline void CloseAnyPanel(DWORD timeoutMs) {
+    if (HWND open = ::FindWindowA(nullptr, kPanelTitle)) ::PostMessageA(open, WM_CLOSE, 0, 0);
+    WaitForWindowGone(kPanelTitle, timeoutMs);
+}
+
+// Waits until `panel` stands in its place and has put the pointer on its first item; false when it
+// never reached its place.
+inline bool WaitPlaced(HWND panel, DWORD timeoutMs) {
+    const bool placed = WaitUntil(
+        [&] {
+            RECT r = WindowRect(panel);
+            return ::EqualRect(&r, &kPlaced) && ::IsWindowVisible(panel);
+        },
+        timeoutMs);
+    WaitUntil([] { return SamePoint(PointerPos(), Spot(1)); }, 3000);
+    Settle(200);
+    return placed;
+}
+
+}  // namespace suite::panel
