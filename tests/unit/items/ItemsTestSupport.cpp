@@ -1,3 +1,4 @@
+#include "StubPath.h"
 #include "SuiteComEnvironment.h"
 #include "ItemsTestSupport.h"
 
@@ -17,13 +18,6 @@
 
 namespace {
 
-// The build passes the host path; under Wine the host root is drive Z:.
-std::string StubExe() {
-    std::string path = STUB_EXE_UNIX_PATH;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path[0] == '\\' ? "Z:" + path : path;
-}
 
 void RemoveTree(const std::string& path) {
     // SHFileOperation wants a double-terminated list.

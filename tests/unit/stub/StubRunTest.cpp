@@ -9,15 +9,10 @@
 #include <sstream>
 #include <string>
 
+#include "StubPath.h"
+
 namespace {
 
-// The build passes the host path; under Wine the host root is drive Z:.
-std::string StubExe() {
-    std::string path = STUB_EXE_UNIX_PATH;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path[0] == '\\' ? "Z:" + path : path;
-}
 
 class StubRunTest : public ::testing::Test {
 protected:
