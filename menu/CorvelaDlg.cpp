@@ -52,8 +52,7 @@ const fw::MessageMapEntry<CCorvelaDlg> CCorvelaDlg::kMap[] = {
 CCorvelaDlg::CCorvelaDlg(HWND parent, const IRightsProbe& rights)
     : Dialog(IDD_CORVELA, parent),
       rights_(rights),
-      store_(PanelStoreSettings()),
-      blackBrush_(::CreateSolidBrush(RGB(0, 0, 0))) {}
+      store_(PanelStoreSettings()) {}
 
 CCorvelaDlg::~CCorvelaDlg() = default;
 
@@ -157,11 +156,12 @@ LRESULT CCorvelaDlg::OnPaint(const fw::Msg&) {
     return 0;
 }
 
-// One black brush for the panel's life: a brush per message would leak a GDI object each time.
+// The stock black brush: nothing to create per message, nothing to free (a new brush per message
+// would leak a GDI object each time).
 LRESULT CCorvelaDlg::OnCtlColor(const fw::Msg& m) {
     Default();
     ::SetBkColor(reinterpret_cast<HDC>(m.wParam), RGB(0, 0, 0));
-    return reinterpret_cast<LRESULT>(blackBrush_.Get());
+    return reinterpret_cast<LRESULT>(::GetStockObject(BLACK_BRUSH));
 }
 
 LRESULT CCorvelaDlg::OnMouseMove(const fw::Msg& m) {

@@ -132,7 +132,6 @@ private:
     CPngResource highlightStream;
     char indexFilePath[kTextCap] = {};
     HICON icon_ = nullptr;  // a shared resource icon: never destroyed
-    fw::Brush blackBrush_;
     bool resourcesReleased_ = false;
 
     // The item pages, the dispatch of a press and the actions behind the items; made last, as it

@@ -195,8 +195,7 @@ LRESULT CHotspotBtn::OnPaint(const fw::Msg&) {
 }
 
 void CHotspotBtn::Paint(HDC dc, const RECT& client) {
-    fw::Brush black(::CreateSolidBrush(RGB(0, 0, 0)));
-    ::FillRect(dc, &client, black.Get());
+    ::FillRect(dc, &client, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
     if (const StateImageSet* set = StateImagesOf(label))
         PaintStateImage(dc, set->width, set->height);
     else
