@@ -8,10 +8,17 @@ namespace fw {
 namespace {
 const UINT_PTR kSubclassId = 0x4644;
 
-// The dialog whose window the next CreateDialogParamA makes. The suite's programs have one
-// UI thread each, so a single slot is enough.
-Dialog* g_creating = nullptr;
-HHOOK g_cbtHook = nullptr;
+// One dialog creation in progress. Creations nest (a dialog made while another one initialises,
+// a message box from a creation handler that makes a dialog): each call keeps its frame and its
+// hook on its own stack, and only the innermost frame binds, and only the first window made for
+// it (the dialog itself, not its controls).
+struct CreationFrame {
+    Dialog* dialog;
+    bool bound;
+    CreationFrame* outer;
+};
+thread_local CreationFrame* t_innermost = nullptr;
+thread_local int t_hooksInstalled = 0;
 }  // namespace
 
 Dialog::Dialog(UINT templateId, HWND parent) : templateId_(templateId), parent_(parent) {}
@@ -24,15 +31,17 @@ Dialog::~Dialog() {
 // handlers see WM_CREATE and WM_INITDIALOG and a handler can call the dialog manager's default
 // processing synchronously, as a window procedure would.
 LRESULT CALLBACK Dialog::CbtHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND && g_creating) {
+    CreationFrame* frame = t_innermost;
+    if (code == HCBT_CREATEWND && frame && !frame->bound) {
+        frame->bound = true;
         HWND hwnd = reinterpret_cast<HWND>(wParam);
-        Dialog* self = g_creating;
-        g_creating = nullptr;  // only the dialog itself, not its controls
-        if (::SetWindowSubclass(hwnd, &Dialog::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(self)))
-            self->Bind(hwnd);
+        if (::SetWindowSubclass(hwnd, &Dialog::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(frame->dialog)))
+            frame->dialog->Bind(hwnd);
     }
-    return ::CallNextHookEx(g_cbtHook, code, wParam, lParam);
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
+
+int Dialog::CreationHooksInstalled() { return t_hooksInstalled; }
 
 INT_PTR CALLBACK Dialog::PassiveDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
@@ -49,12 +58,16 @@ HWND Dialog::CreateFromTemplate(HWND parent) {
     ended_ = false;
     result_ = 0;
     HINSTANCE module = ::GetModuleHandleA(nullptr);
-    g_creating = this;
-    g_cbtHook = ::SetWindowsHookExA(WH_CBT, &Dialog::CbtHook, nullptr, ::GetCurrentThreadId());
+    CreationFrame frame{this, false, t_innermost};
+    t_innermost = &frame;
+    HHOOK hook = ::SetWindowsHookExA(WH_CBT, &Dialog::CbtHook, nullptr, ::GetCurrentThreadId());
+    if (hook) ++t_hooksInstalled;
     HWND hwnd = ::CreateDialogParamA(module, MAKEINTRESOURCEA(templateId_), parent, &Dialog::PassiveDialogProc, 0);
-    if (g_cbtHook) ::UnhookWindowsHookEx(g_cbtHook);
-    g_cbtHook = nullptr;
-    g_creating = nullptr;
+    if (hook) {
+        ::UnhookWindowsHookEx(hook);
+        --t_hooksInstalled;
+    }
+    t_innermost = frame.outer;
     if (hwnd && !Handle()) {  // the hook could not subclass it: unusable
         ::DestroyWindow(hwnd);
         return nullptr;

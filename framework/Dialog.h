@@ -28,6 +28,9 @@ public:
     // (Tab, Escape, Enter). Derived dialogs take keys first and call this for the rest.
     bool PreTranslateMessage(MSG& msg) override;
 
+    // Creation hooks of this thread installed now: non-zero only while dialogs are being created.
+    static int CreationHooksInstalled();
+
 protected:
     // Attaches the controls of the template to their objects (runs from OnInitDialog).
     virtual void DoDataExchange() {}
