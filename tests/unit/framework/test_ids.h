@@ -8,3 +8,7 @@
 #define IDC_NAME 1010
 #define IDC_OWNERDRAWN 1020
 #define IDC_SIDE_BUTTON 1100
+#define IDD_CONTROLS 102
+#define IDC_LIST 1200
+#define IDC_EDIT 1201
+#define IDC_CHECK 1202
