@@ -5,8 +5,6 @@
 
 namespace fw {
 
-class Window;
-
 class Application {
 public:
     Application();
@@ -22,16 +20,12 @@ public:
     virtual bool PreTranslateMessage(MSG& msg);
     // End; the result is the process exit code.
     virtual int ExitInstance();
-    // The help entry point.
-    virtual void OnHelp() {}
 
     // InitInstance, then (when it returned true) a message loop until WM_QUIT, then ExitInstance.
     int Run();
 
     static Application* Current();
     HINSTANCE Instance() const { return instance_; }
-
-    Window* mainWindow = nullptr;
 
 private:
     HINSTANCE instance_;

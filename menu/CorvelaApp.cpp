@@ -20,9 +20,7 @@ bool CCorvelaApp::InitInstance() {
     {
         // Gone before GDI+ is: nothing of GDI+ may outlive the session.
         CCorvelaDlg panel;
-        mainWindow = &panel;
         panel.DoModal();
-        mainWindow = nullptr;
     }
     return false;
 }

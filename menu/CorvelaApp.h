@@ -13,7 +13,6 @@ public:
     // Ends COM, whatever the start did before (a start that only closed an open panel never
     // initialised it, and then has nothing to end).
     int ExitInstance() override;
-    void OnHelp() override {}
 
 private:
     std::optional<fw::ComApartment> com_;
