@@ -24,6 +24,8 @@ void Usage() {
         "       FirmwareCtl wlan on|off            radio bit 0 of 0_49\n"
         "       FirmwareCtl bt on|off              radio bit 1 of 0_49\n"
         "       FirmwareCtl brightness battery|mains 0-15   nibble of 0_50\n"
+        "       FirmwareCtl power mains|battery|system      the machine's power source; a\n"
+        "                                          WmiSetBrightness b sets its 0_50 nibble to b-1\n"
         "       FirmwareCtl display internal|external|both  0_230\n"
         "       FirmwareCtl get 0_49|0_50|0_230\n"
         "       FirmwareCtl set 0_49|0_50|0_230 VALUE\n"
@@ -49,6 +51,23 @@ bool WriteState(const char* name, DWORD value) {
     fw::RegKey key(raw);
     return ::RegSetValueExA(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
                             sizeof(value)) == ERROR_SUCCESS;
+}
+
+// The power source the simulator follows: its "PowerSource" value, else what the system reports.
+std::string PowerSourceText() {
+    DWORD source = 0;
+    if (ReadState("PowerSource", source) && source <= 1) return source ? "battery" : "mains";
+    SYSTEM_POWER_STATUS status = {};
+    const bool battery = ::GetSystemPowerStatus(&status) && status.ACLineStatus == 0;
+    return std::string(battery ? "battery" : "mains") + " (the system's)";
+}
+
+bool DeleteState(const char* name) {
+    HKEY raw = nullptr;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kStateKey, 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS) return true;
+    fw::RegKey key(raw);
+    const LONG rc = ::RegDeleteValueA(key.Get(), name);
+    return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND;
 }
 
 bool ParseNumber(const char* text, ULONG& value) {
@@ -99,6 +118,7 @@ int Show(FirmwareClient* client, const std::string& error) {
     DWORD v = 0;
     std::printf("MonitorBrightness %s\n",
                 ReadState("MonitorBrightness", v) ? std::to_string(v).c_str() : "(never set)");
+    std::printf("PowerSource %s\n", PowerSourceText().c_str());
     std::printf("Calls %lu\n", ReadState("Calls", v) ? static_cast<unsigned long>(v) : 0ul);
     for (const char* s : kSwitches) std::printf("%s %s\n", s, ReadState(s, v) && v == 1 ? "on" : "off");
     return client ? 0 : 1;
@@ -133,6 +153,12 @@ int Run(int argc, char** argv) {
         for (const char* s : kSwitches) known = known || (a && std::strcmp(a, s) == 0);
         if (!known || on < 0) return Usage(), 2;
         return WriteState(a, static_cast<DWORD>(on)) ? 0 : 1;
+    }
+    if (cmd == "power") {
+        if (a && std::strcmp(a, "mains") == 0) return WriteState("PowerSource", 0) ? 0 : 1;
+        if (a && std::strcmp(a, "battery") == 0) return WriteState("PowerSource", 1) ? 0 : 1;
+        if (a && std::strcmp(a, "system") == 0) return DeleteState("PowerSource") ? 0 : 1;
+        return Usage(), 2;
     }
     if (cmd == "calls") {
         if (!a || std::strcmp(a, "0") != 0) return Usage(), 2;

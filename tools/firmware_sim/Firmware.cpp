@@ -61,6 +61,15 @@ HRESULT SetULong(const std::wstring& instanceName, IWbemClassObject* in) {
     return SetFirmwareWord(MethodNumber(instanceName), data) ? WBEM_S_NO_ERROR : WBEM_E_FAILED;
 }
 
+// On the notebook the firmware tracks what the monitor method sets: the 0_50 level of the power
+// source in use becomes the brightness minus one (the suite sends 1..9 for its levels 0..8).
+// Bits above the two nibbles are the firmware's own and stay.
+void FollowMonitor(ULONG brightness) {
+    const DWORD level = brightness == 0 ? 0 : (brightness - 1 > 0xF ? 0xF : brightness - 1);
+    const DWORD word = FirmwareWord(L"0_50");
+    SetFirmwareWord(L"0_50", OnBattery() ? (word & ~0x0Ful) | level : (word & ~0xF0ul) | (level << 4));
+}
+
 HRESULT SetBrightness(IWbemClassObject* in) {
     ULONG timeout = 0, level = 0;
     HRESULT hr = ReadParam(in, L"Timeout", timeout);
@@ -69,7 +78,9 @@ HRESULT SetBrightness(IWbemClassObject* in) {
     if (level > 0xFF) return WBEM_E_INVALID_PARAMETER;  // a uint8
     StateCountCall();
     if (StateSwitch("FailMonitor")) return WBEM_E_FAILED;
-    return StateSet("MonitorBrightness", level) ? WBEM_S_NO_ERROR : WBEM_E_FAILED;
+    if (!StateSet("MonitorBrightness", level)) return WBEM_E_FAILED;
+    FollowMonitor(level);
+    return WBEM_S_NO_ERROR;
 }
 
 }  // namespace

@@ -60,6 +60,14 @@ bool SetFirmwareWord(const std::wstring& method, DWORD value) {
     return StateSet(Narrow(method).c_str(), value);
 }
 
+bool OnBattery() {
+    const DWORD source = StateGet("PowerSource", 0xFFFFFFFF);
+    if (source == 0) return false;
+    if (source == 1) return true;
+    SYSTEM_POWER_STATUS status = {};
+    return ::GetSystemPowerStatus(&status) && status.ACLineStatus == 0;
+}
+
 std::wstring MonitorInstanceName() {
     static const wchar_t kDefault[] = L"DISPLAY\\SIM0001\\4&1a2b3c4d&0&UID256_0";
     fw::RegKey key = OpenState(false);

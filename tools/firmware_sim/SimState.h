@@ -3,7 +3,9 @@
 // (the suite's programs, FirmwareCtl, the tests) sees the same machine.
 //   HKEY_LOCAL_MACHINE\Software\FirmwareSim
 //     "0_49", "0_50", "0_230"  firmware words (DWORD)
-//     "MonitorBrightness"      last level WmiSetBrightness received
+//     "MonitorBrightness"      last level WmiSetBrightness received; a successful call also sets
+//                              the 0_50 nibble of the power source in use to that level - 1
+//     "PowerSource"            0 mains, 1 battery; missing: as GetSystemPowerStatus says
 //     "Calls"                  methods executed (every call that reached a firmware method)
 //     "FailMonitor"            1: WmiSetBrightness fails
 //     "FailGet"                1: every GetULong fails
@@ -27,5 +29,8 @@ DWORD FirmwareWord(const std::wstring& method);
 bool SetFirmwareWord(const std::wstring& method, DWORD value);
 
 std::wstring MonitorInstanceName();
+
+// Whether the simulated machine runs on battery: the "PowerSource" value, else the system's word.
+bool OnBattery();
 
 }  // namespace sim

@@ -52,6 +52,38 @@ TEST_F(MonitorBrightnessTest, FailingMonitorReportsFailure) {
     EXPECT_EQ(40u, SimGet("MonitorBrightness"));
 }
 
+// The firmware tracks the monitor: a successful call moves the 0_50 level of the machine's power
+// source to the brightness minus one and leaves the other nibble and the bits above them alone; a
+// failed call moves nothing.
+TEST_F(MonitorBrightnessTest, FirmwareLevelFollowsTheMonitor) {
+    const DWORD kMains = 0, kBattery = 1;
+    struct Case {
+        const char* what;
+        DWORD source;
+        DWORD wordBefore;
+        BYTE brightness;
+        bool failMonitor;
+        DWORD wordAfter;
+    } cases[] = {
+        {"mains up to 8", kMains, 0x75, 9, false, 0x85},
+        {"mains down to 0", kMains, 0x75, 1, false, 0x05},
+        {"battery up to 6", kBattery, 0x75, 7, false, 0x76},
+        {"battery keeps high bits", kBattery, 0x12345675, 1, false, 0x12345670},
+        {"mains keeps high bits", kMains, 0xA0000035, 5, false, 0xA0000045},
+        {"brightness 0 is level 0", kMains, 0x75, 0, false, 0x05},
+        {"beyond 16 stops at 15", kBattery, 0x70, 100, false, 0x7F},
+        {"failing monitor", kMains, 0x75, 9, true, 0x75},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SimSet("PowerSource", c.source);
+        SimSet("0_50", c.wordBefore);
+        SimSet("FailMonitor", c.failMonitor ? 1 : 0);
+        EXPECT_EQ(c.failMonitor ? 0 : 1, acpi.SetMonitorBrightness(c.brightness));
+        EXPECT_EQ(c.wordAfter, SimGet("0_50"));
+    }
+}
+
 TEST_F(MonitorBrightnessTest, InstancePathOfTheEnumeration) {
     EXPECT_FALSE(acpi.GetInstancePath(kMonitorClass, 0));  // nothing enumerated yet
     ASSERT_EQ(1, acpi.SetMonitorBrightness(30));

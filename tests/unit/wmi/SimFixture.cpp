@@ -88,11 +88,13 @@ void SimTest::SetUp() {
     for (const char* s : {"FailMonitor", "FailGet", "FailConnect", "Calls"}) SimSet(s, 0);
     SimDelete("MonitorBrightness");
     SimDelete("MonitorInstance");
+    SimDelete("PowerSource");
 }
 
 void SimTest::TearDown() {
     for (const char* s : {"FailMonitor", "FailGet", "FailConnect"}) SimSet(s, 0);
     SimDelete("MonitorInstance");
+    SimDelete("PowerSource");
 }
 
 void ConnectedSimTest::SetUp() {
