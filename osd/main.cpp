@@ -1,4 +1,8 @@
 #include <windows.h>
 
-// Stands in until Lumivox is built: starts and ends.
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include "LumivoxApp.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    CLumivoxApp app;
+    return app.Run();
+}
