@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "BarFacts.h"
 #include "PanelFacts.h"
 #include "ScreenCapture.h"
 #include "SuiteHarness.h"
@@ -177,6 +178,43 @@ TEST_F(ItemsPanelTest, PagesDownAndUpWithTheArrows) {
         Screenshot(s.shot);
     }
     ASSERT_NE(nullptr, ::FindWindowA(nullptr, kPanelTitle)) << "paging must not close the panel";
+}
+
+// The brightness item: the panel explains the keys, closes and starts the bar, whose keys change
+// the simulated brightness.
+TEST_F(ItemsPanelTest, BrightnessItemShowsAWorkingBar) {
+    using namespace suite::bar;
+    suite::EndProgramsWithWindow(kBarTitle, 3000);
+    SetSim("FailMonitor", 0);
+    SetSim("PowerSource", 0);
+    SetSim("0_50", 0x75);
+    std::vector<Item> items = StandIns(10);
+    items.insert(items.begin() + 2, Item{"Brightness", "Brightness Control", 1, 2006, ""});
+    WriteStore(items);
+    HWND panel = StartPanel();
+    ASSERT_NE(nullptr, panel);
+    const POINT at = Middle(3);
+    suite::ClickAt(at.x, at.y);
+    HWND box = suite::WaitForWindow("Cor Vela", kStartTimeoutMs, "#32770");
+    ASSERT_NE(nullptr, box) << "the key help does not show";
+    Screenshot("brightness-help");
+    ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ExpectClosed();
+
+    HWND bar = suite::WaitForWindow(kBarTitle, kStartTimeoutMs);
+    ASSERT_NE(nullptr, bar) << "the bar does not show";
+    suite::MovePointer(100, 100);
+    EXPECT_TRUE(WaitShown(bar, 7, kStartTimeoutMs)) << "segments shown: " << ShownSegments();
+    suite::PressKey(VK_DOWN);
+    suite::PressKey(VK_DOWN);
+    EXPECT_TRUE(WaitShown(bar, 5, kStartTimeoutMs)) << "segments shown: " << ShownSegments();
+    EXPECT_TRUE(suite::WaitUntil([] { return Sim("MonitorBrightness") == 6 && Sim("0_50") == 0x55; }, 3000));
+    suite::PressKey(VK_UP);
+    EXPECT_TRUE(WaitShown(bar, 6, kStartTimeoutMs)) << "segments shown: " << ShownSegments();
+    EXPECT_TRUE(suite::WaitUntil([] { return Sim("MonitorBrightness") == 7 && Sim("0_50") == 0x65; }, 3000));
+    Screenshot("brightness-bar");
+    suite::PressKey(VK_ESCAPE);
+    EXPECT_TRUE(suite::WaitForWindowGone(kBarTitle, 3000));
 }
 
 // A press on a radio item switches the radio in the firmware; the caption on its button names
