@@ -192,6 +192,21 @@ TEST_F(LumivoxBarTest, WithoutTheFirmwareNothingShowsAndTheProgramEnds) {
     EXPECT_EQ(0u, Sim("Calls"));
 }
 
+// There is no check for a running copy: every start shows a bar of its own.
+TEST_F(LumivoxBarTest, TwoStartsShowTwoBars) {
+    ASSERT_NE(nullptr, StartBar(0x75, 7));
+    suite::ProgramRun second = suite::ProgramRun::Start("Lumivox.exe", "2");
+    ASSERT_TRUE(second.Started());
+    const auto bars = [] {
+        int n = 0;
+        for (HWND w = ::FindWindowA(nullptr, kBarTitle); w; w = ::FindWindowExA(nullptr, w, nullptr, kBarTitle)) ++n;
+        return n;
+    };
+    EXPECT_TRUE(suite::WaitUntil([&] { return bars() == 2; }, kStartTimeoutMs)) << bars() << " bars";
+    EXPECT_TRUE(second.Running());
+    EXPECT_TRUE(run_.Running());
+}
+
 // The pictures of the README: levels 0, 4 and 8 (the bar has no text, so both languages look the
 // same; the Korean run saves its own).
 TEST_F(LumivoxBarTest, ScreenshotsAtLevels) {
