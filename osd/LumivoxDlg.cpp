@@ -81,7 +81,10 @@ void CLumivoxDlg::MeasureScreen() {
     screenHeight_ = ::GetSystemMetrics(SM_CYSCREEN);
 }
 
+// Only a shaped bar is placed: a start that could not reach the firmware keeps its window out of
+// sight until it ends.
 void CLumivoxDlg::PlaceWindow() {
+    if (shape_ != kShaped) return;
     const POINT at = bar::PlaceBar(screenWidth_, screenHeight_);
     ::SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, bar::kWidth, bar::kHeight, SWP_SHOWWINDOW);
 }
