@@ -10,9 +10,7 @@ bool CLumivoxApp::InitInstance() {
     InitializeComSecurity();
     {
         CLumivoxDlg bar;
-        mainWindow = &bar;
         bar.DoModal();
-        mainWindow = nullptr;
     }
     // The bar was the program: no message loop follows it.
     return false;
