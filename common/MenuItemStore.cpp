@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "IndexFile.h"
+#include "ItemKeyBackup.h"
 #include "StoreRegistry.h"
 
 namespace {
@@ -31,6 +32,8 @@ std::string CMenuItemStore::ItemPath(const char* keyName) const {
 IStoreNotifier& CMenuItemStore::Notifier() const {
     return settings_.notifier ? *settings_.notifier : defaultNotifier_;
 }
+
+void CMenuItemStore::ReportWriteFailure() const { Notifier().ShowMessage(kSetRegistryError); }
 
 IDefaultsImporter& CMenuItemStore::Importer() {
     return settings_.importer ? *settings_.importer : defaultImporter_;
@@ -157,6 +160,9 @@ void CMenuItemStore::RebuildOrderIndex(const char* indexFilePath) {
                 stopped = true;
                 break;
             }
+            // A settings run that ended without OK or Cancel: its edits stay, its deletions are
+            // undone here, its additions stay.
+            store::SettleLeftoverRun(item.Get());
             store::SetDword(item.Get(), kDeleteValue, 0);
             store::SetDword(item.Get(), kNewValue, 0);
             DWORD order = 0;

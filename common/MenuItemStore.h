@@ -98,6 +98,9 @@ public:
     // Writes every value of `record` into the item key, creating it when needed.
     int WriteItem(const char* keyName, const MenuItemRecord& record) const;
 
+    // Shows "Set Registry Error" as every failed store write does.
+    void ReportWriteFailure() const;
+
 private:
     static constexpr char kSetRegistryError[] = "Set Registry Error";
 
