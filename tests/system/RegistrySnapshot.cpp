@@ -2,6 +2,10 @@
 
 #include <shlwapi.h>
 
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+
 #include "Handles.h"
 
 namespace suite {
@@ -20,6 +24,16 @@ std::wstring Wide(const std::string& text) {
     std::wstring out(static_cast<std::size_t>(n), L'\0');
     ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &out[0], n);
     out.resize(static_cast<std::size_t>(n - 1));
+    return out;
+}
+
+std::string Utf8(const std::wstring& text) {
+    if (text.empty()) return std::string();
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                        nullptr, nullptr);
+    std::string out(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
+    if (n > 0)
+        ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
     return out;
 }
 
@@ -96,6 +110,47 @@ bool RegistrySnapshot::Restore() {
         ERROR_SUCCESS)
         return false;
     return Write(key.Get(), saved_);
+}
+
+std::string RegistrySnapshot::DescribeValue(DWORD type, const std::vector<BYTE>& data) {
+    if (type == REG_DWORD && data.size() == sizeof(DWORD)) {
+        DWORD value = 0;
+        std::memcpy(&value, data.data(), sizeof(value));
+        return "dword " + std::to_string(value);
+    }
+    std::string hex;
+    char byte[4];
+    for (BYTE b : data) {
+        std::snprintf(byte, sizeof(byte), "%02x", b);
+        hex += byte;
+    }
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return "type " + std::to_string(type) + " " + hex;
+    std::wstring text(data.size() / sizeof(wchar_t), L'\0');
+    if (!text.empty()) std::memcpy(&text[0], data.data(), text.size() * sizeof(wchar_t));
+    text.resize(std::wcslen(text.c_str()));
+    return std::string(type == REG_SZ ? "sz" : "expand_sz") + " \"" + Utf8(text) + "\" " + hex;
+}
+
+void RegistrySnapshot::AddToImage(const Node& node, const std::string& prefix, RegistryImage* image) {
+    (*image)[prefix] = "<key>";
+    for (const Value& v : node.values) (*image)[prefix + Utf8(v.name)] = DescribeValue(v.type, v.data);
+    for (const auto& child : node.children) AddToImage(*child, prefix + Utf8(child->name) + "\\", image);
+}
+
+RegistryImage RegistrySnapshot::Image() const {
+    RegistryImage image;
+    if (existed_) AddToImage(saved_, "\\", &image);
+    return image;
+}
+
+RegistryImage RegistrySnapshot::ImageOf(HKEY root, const std::string& keyPath) {
+    RegistryImage image;
+    fw::RegKey key;
+    if (::RegOpenKeyExW(root, Wide(keyPath).c_str(), 0, KEY_READ, key.Put()) != ERROR_SUCCESS) return image;
+    Node node;
+    Capture(key.Get(), node, 0);
+    AddToImage(node, "\\", &image);
+    return image;
 }
 
 }  // namespace suite

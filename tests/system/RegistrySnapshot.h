@@ -6,11 +6,17 @@
 // code page the test runs under.
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace suite {
+
+// A key with everything under it, one entry for each key ("Sub\Key\" -> "<key>") and each
+// value ("Sub\Key\Name" -> type and bytes) under paths relative to it, in UTF-8. Two trees are
+// equal byte for byte when their images are; a difference shows as the entries that differ.
+using RegistryImage = std::map<std::string, std::string>;
 
 class RegistrySnapshot {
 public:
@@ -25,6 +31,14 @@ public:
     // True when every key and value could be written.
     bool Restore();
 
+    // The saved copy as an image (empty when the key did not exist).
+    RegistryImage Image() const;
+    // The key as it is now; empty when it does not exist.
+    static RegistryImage ImageOf(HKEY root, const std::string& keyPath);
+    // How an image shows a value: "dword N" for a 4-byte number, "sz \"text\" <hex>" for a
+    // text (the bytes tell a stored terminator), "type T <hex>" for anything else.
+    static std::string DescribeValue(DWORD type, const std::vector<BYTE>& data);
+
 private:
     struct Value {
         std::wstring name;
@@ -38,6 +52,7 @@ private:
     };
     static void Capture(HKEY key, Node& node, int depth);
     static bool Write(HKEY parent, const Node& node);
+    static void AddToImage(const Node& node, const std::string& prefix, RegistryImage* image);
 
     HKEY root_;
     std::wstring path_;
