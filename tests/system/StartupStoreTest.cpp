@@ -335,6 +335,43 @@ TEST_F(StartupStoreTest, TenItemKeysAreKept) {
     CloseAndExpectGone(index_);
 }
 
+// A settings run that ended without OK or Cancel leaves its flags and backups behind (written
+// here as the settings dialog leaves them): the panel's start settles them. The deletion is
+// undone, the rename stays, the addition stays unchecked, and no backup is left.
+TEST_F(StartupStoreTest, LeftoversOfAnUnfinishedSettingsRunAreSettled) {
+    WriteCustomStore(10, 3, 0);
+    const std::string deleted = ItemPath("Custom 02");
+    const std::string renamed = ItemPath("Custom 03");
+    const std::string added = ItemPath("Added");
+    for (const std::string* key : {&deleted, &renamed}) {
+        const std::string backup = *key + "\\Backup";
+        suite::SetString(backup.c_str(), "Path", "C:\\nowhere\\custom.exe");
+        suite::SetDword(backup.c_str(), "Update", 0);
+        suite::SetString(backup.c_str(), "TempName", "");
+    }
+    suite::SetDword(deleted.c_str(), "Delete", 1);
+    suite::SetDword(renamed.c_str(), "Update", 1);
+    suite::SetString(renamed.c_str(), "TempName", "Custom 3");
+    suite::SetString(renamed.c_str(), "0x409", "Renamed 3");
+    suite::SetString(renamed.c_str(), "0x412", "Renamed 3");
+    suite::SetString(added.c_str(), "0x409", "Added");
+    suite::SetDword(added.c_str(), "Order", 11);
+    suite::SetDword(added.c_str(), "New", 1);
+
+    HWND panel = StartPanel();
+    ASSERT_NE(nullptr, panel);
+    const std::vector<std::wstring> expected = {L"Custom 1", L"Custom 2", L"Renamed 3"};
+    EXPECT_EQ(expected, ShownLabels(panel)) << Show(ShownLabels(panel));
+    for (const std::string* key : {&deleted, &renamed})
+        EXPECT_FALSE(suite::KeyExists((*key + "\\Backup").c_str())) << *key;
+    DWORD flag = 1;
+    EXPECT_TRUE(suite::ReadDword(deleted.c_str(), "Delete", &flag) && flag == 0);
+    EXPECT_TRUE(suite::ReadDword(renamed.c_str(), "Update", &flag) && flag == 0);
+    EXPECT_EQ(L"", suite::ReadTextW(renamed.c_str(), "TempName"));
+    EXPECT_TRUE(suite::ReadDword(added.c_str(), "New", &flag) && flag == 0);
+    CloseAndExpectGone(index_);
+}
+
 // The tray program rule, with the panel installed in a folder of its own beside a stand-in
 // Perchlet.exe (the stub) that opens a window titled "Cor Vela" and logs what it receives.
 class TrayRuleTest : public StartupStoreTest {
