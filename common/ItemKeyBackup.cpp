@@ -114,13 +114,23 @@ bool HasRunBackup(HKEY item) {
     return static_cast<bool>(OpenKey(item, kBackupKeyName, KEY_QUERY_VALUE));
 }
 
-bool WriteBackup(HKEY item, const RawValues& values) {
-    if (!RemoveBackup(item)) return false;
-    fw::RegKey backup = OpenOrCreateKey(item, kBackupKeyName, KEY_SET_VALUE);
-    if (!backup) return false;
-    bool ok = true;
-    for (const RawValue& v : values) ok = WriteRawValue(backup.Get(), v) && ok;
-    return ok;
+bool BeginChange(HKEY item, const char* flag) {
+    if (HasRunBackup(item)) return SetDword(item, flag, 1);
+    // Read before the flag is set, so that the backup holds the flag as the run found it; the
+    // flag goes in first, so that an interrupted run never leaves a backup nobody settles.
+    const RawValues before = ReadRawValues(item);
+    const char* const flags[] = {flag};
+    bool ok = RemoveBackup(item) && SetDword(item, flag, 1);
+    if (ok) {
+        fw::RegKey backup = OpenOrCreateKey(item, kBackupKeyName, KEY_SET_VALUE);
+        ok = static_cast<bool>(backup);
+        for (const RawValue& v : before) ok = ok && WriteRawValue(backup.Get(), v);
+    }
+    if (ok) return true;
+    // A partial backup would make Cancel remove what it lacks.
+    RemoveBackup(item);
+    PutBack(item, before, flags);
+    return false;
 }
 
 bool RestoreBackup(HKEY item) {

@@ -31,8 +31,9 @@ bool WriteRawValue(HKEY key, const RawValue& value);
 // Whether the item was changed in the run under way: it has a backup and "Update" or "Delete"
 // is 1.
 bool HasRunBackup(HKEY item);
-// Makes `values` (the item as read before its first change) the item's backup, replacing any.
-bool WriteBackup(HKEY item, const RawValues& values);
+// Sets `flag` ("Update" or "Delete") to 1; on the item's first change in the run it first keeps
+// the item as it is in a new backup. On failure the item is left as it was.
+bool BeginChange(HKEY item, const char* flag);
 // Gives the item every value of its backup and removes the values the backup lacks, the flags
 // and the bookkeeping last; then removes the backup. The backup stays when a write fails.
 bool RestoreBackup(HKEY item);

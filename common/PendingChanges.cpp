@@ -101,14 +101,6 @@ std::vector<PendingRow> CPendingChanges::ListedRows(const char* indexFilePath) c
     return rows;
 }
 
-bool CPendingChanges::BeginChange(HKEY item, const char* flag) const {
-    if (store::HasRunBackup(item)) return store::SetDword(item, flag, 1);
-    // Read before the flag is set, so that the backup holds the flag as the run found it; the
-    // flag goes in first, so that an interrupted run never leaves a backup nobody settles.
-    const store::RawValues before = store::ReadRawValues(item);
-    return store::SetDword(item, flag, 1) && store::WriteBackup(item, before);
-}
-
 bool CPendingChanges::WriteName(HKEY item, const char* name) const {
     const bool ok = PutText(item, store_.DisplayValueName(), name ? name : "");
     return PutText(item, OtherValueName(), "") && ok;
@@ -164,7 +156,7 @@ int CPendingChanges::UpdateItem(const char* keyName, const char* name, const cha
     if (Flag(item.Get(), kNewValue) != 1 && Flag(item.Get(), kUpdateValue) != 1) {
         const std::string oldName = Text(item.Get(), store_.DisplayValueName());
         const std::string oldPath = Text(item.Get(), kPathValue);
-        if (!BeginChange(item.Get(), kUpdateValue)) return Fail();
+        if (!store::BeginChange(item.Get(), kUpdateValue)) return Fail();
         bool ok = PutText(item.Get(), kTempPathValue, oldPath.c_str());
         if (!(PutText(item.Get(), kTempNameValue, oldName.c_str()) && ok)) return 0;
     }
@@ -179,7 +171,7 @@ int CPendingChanges::MarkItemDeleted(const char* keyName) const {
         item.Reset();
         return DeleteItemKey(keyName);
     }
-    return BeginChange(item.Get(), kDeleteValue) ? 1 : Fail();
+    return store::BeginChange(item.Get(), kDeleteValue) ? 1 : Fail();
 }
 
 int CPendingChanges::DeleteItemKey(const char* keyName) const {

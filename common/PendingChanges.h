@@ -81,8 +81,6 @@ private:
     // The item key, which must exist; refuses names that are empty or address a nested key.
     fw::RegKey OpenItem(const std::string& keyName, REGSAM access) const;
     fw::RegKey OpenStore(REGSAM access) const;
-    // Sets `flag` to 1, first saving the item as it is when this is its first change in the run.
-    bool BeginChange(HKEY item, const char* flag) const;
     bool WriteName(HKEY item, const char* name) const;
     bool WriteRow(HKEY item, const char* name, const char* path, DWORD order, bool checked) const;
     bool Rehome(HKEY storeKey, std::vector<Move>* moves) const;
