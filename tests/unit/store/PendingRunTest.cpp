@@ -1,10 +1,9 @@
 // What goes wrong around a settings run: rows whose key is gone or was never named, a key nobody
-// may open when OK comes, a run that ends without OK or Cancel; and the key names the store makes.
+// may open when OK comes, a run that ends without OK or Cancel.
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "ItemKeyNames.h"
 #include "RandomStore.h"
 #include "SettingsRun.h"
 
@@ -204,34 +203,4 @@ TEST(PendingChanges, UnfinishedRunIsSettledAtTheNextStart) {
         EXPECT_EQ(ImageDifferences(nextStart, StoreImage(box)), "");
         EXPECT_TRUE(box.notifier.messages.empty());
     }
-}
-
-TEST(ItemKeyNames, NamesVariantsAndCase) {
-    struct Made {
-        const char* display;
-        std::string key;
-    };
-    const std::string longName(300, 'a');
-    const std::vector<Made> made = {{"Notepad", "Notepad"},
-                                    {"A\\B\\C", "A/B/C"},
-                                    {"", ""},
-                                    {nullptr, ""},
-                                    {longName.c_str(), std::string(store::kMaxMadeKeyNameBytes, 'a')}};
-    for (const Made& m : made) EXPECT_EQ(store::KeyNameFor(m.display), m.key) << (m.display ? m.display : "null");
-
-    struct Variant {
-        const char* key;
-        const char* base;
-        bool is;
-    };
-    const std::vector<Variant> variants = {{"Airvane", "Airvane", true},      {"airVANE", "Airvane", true},
-                                           {"Airvane (2)", "Airvane", true},  {"airvane (12)", "Airvane", true},
-                                           {"Airvane (x)", "Airvane", false}, {"Airvane ()", "Airvane", false},
-                                           {"Airvane2", "Airvane", false},    {"Air", "Airvane", false},
-                                           {"Bluevane (2)", "Airvane", false}};
-    for (const Variant& v : variants)
-        EXPECT_EQ(store::IsKeyNameOrVariant(v.key, v.base), v.is) << v.key << " / " << v.base;
-    EXPECT_EQ(store::KeyNameVariant("Airvane", 2), "Airvane (2)");
-    EXPECT_TRUE(store::SameKeyName("Corvela Setting", "CORVELA setting"));
-    EXPECT_FALSE(store::SameKeyName("Corvela Setting", "Corvela Settings"));
 }

@@ -161,6 +161,8 @@ TEST(PendingChanges, ScenariosEndedWithOkAndWithCancel) {
          },
          {Changed("X", "X", "X", "C:\\x3.exe"), Kept("Y")}},
         {"rename", Base::kUsers, [](SettingsRun& r) { r.Rename("X", "W"); }, {Changed("W", "X", "W"), Kept("Y")}},
+        {"rename that changes only the case", Base::kUsers, [](SettingsRun& r) { r.Rename("X", "x"); },
+         {Changed("X", "X", "x"), Kept("Y")}},
         {"rename and back", Base::kUsers,
          [](SettingsRun& r) {
              r.Rename("X", "W");

@@ -48,10 +48,7 @@ void SettingsRun::Edit(const char* row, const char* name, const char* path) {
 
 void SettingsRun::Rename(const char* row, const char* name) {
     const std::size_t i = Row(row);
-    if (i == rows.size()) return;
-    const std::string path = rows[i].path;
-    rows[i].name = Ansi(name);
-    EXPECT_EQ(pending.UpdateItem(rows[i].keyName.c_str(), rows[i].name.c_str(), path.c_str()), 1) << row;
+    if (i < rows.size()) Edit(row, name, Utf8FromAnsi(rows[i].path).c_str());
 }
 
 void SettingsRun::Delete(const char* row) {
