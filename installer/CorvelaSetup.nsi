@@ -6,6 +6,7 @@
 ;   VERSION           the suite's version, four numbers
 ;   MACHINE_DEFAULTS  the machine defaults as NSIS commands (scripts/write-machine-defaults --nsis)
 ;   ICON              the suite's icon
+;   WIZARD_BITMAP     the picture of the welcome and finish pages
 ;
 ; It installs into Program Files\Brevant\Corvela (or the folder chosen, or the folder of an earlier
 ; install), writes the machine defaults key for that folder, starts the tray program at every logon
@@ -62,7 +63,10 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${PUBLISHER}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD_BITMAP}"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${WIZARD_BITMAP}"
 !define MUI_ABORTWARNING
+!define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Perchlet.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "$(StartTrayNow)"
 

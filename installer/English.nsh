@@ -1,4 +1,5 @@
 ; The installer's own texts in English (NSIS brings those of its pages).
+LangString WelcomeText ${LANG_ENGLISH} "Setup will install ${PRODUCT}, the quick launch menu of your notebook, with its brightness bar, its notification area icon and its settings.$\r$\n$\r$\nPrograms of ${PRODUCT} that are running are closed during the installation. Your menu items and settings are kept.$\r$\n$\r$\nClick Next to continue."
 LangString StartTrayNow ${LANG_ENGLISH} "Show the ${PRODUCT} icon in the notification area now"
 LangString NeedsAdministrator ${LANG_ENGLISH} "${PRODUCT} can only be installed or removed by an administrator."
 LangString RegistryFailed ${LANG_ENGLISH} "The settings of ${PRODUCT} could not be written to the registry. Run the setup again as an administrator."

@@ -1,4 +1,5 @@
 ; The installer's own texts in Korean (NSIS brings those of its pages).
+LangString WelcomeText ${LANG_KOREAN} "노트북의 빠른 실행 메뉴인 ${PRODUCT}와 밝기 표시, 알림 영역 아이콘, 설정 프로그램을 설치합니다.$\r$\n$\r$\n실행 중인 ${PRODUCT} 프로그램은 설치하는 동안 닫힙니다. 메뉴 항목과 설정은 그대로 유지됩니다.$\r$\n$\r$\n계속하시려면 '다음' 버튼을 눌러 주세요."
 LangString StartTrayNow ${LANG_KOREAN} "지금 알림 영역에 ${PRODUCT} 아이콘 표시"
 LangString NeedsAdministrator ${LANG_KOREAN} "${PRODUCT}는 컴퓨터 관리자만 설치하거나 제거할 수 있습니다."
 LangString RegistryFailed ${LANG_KOREAN} "${PRODUCT} 설정을 레지스트리에 기록하지 못했습니다. 관리자 권한으로 설치를 다시 실행 하십시오."
