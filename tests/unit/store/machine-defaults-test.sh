@@ -13,4 +13,11 @@ tmp=$(mktemp)
 trap 'rm -f "$tmp"' EXIT
 "$script" --script 'C:\Suite' "$tmp"
 [ "$(head -c 2 "$tmp" | od -An -tx1 | tr -d ' ')" = "fffe" ] || fail "script has no UTF-16LE byte-order mark"
+# The installer's form: every value of the script as an NSIS command, the folder the installer chose.
+"$script" --nsis "$tmp"
+grep -qxF '  WriteRegStr HKLM "Software\Brevant\Corvela\Corvela Setting" "Path" "$INSTDIR\Tallyset.exe"' "$tmp" ||
+    fail "--nsis: settings path is not the installer's folder"
+[ "$(grep -c '^  WriteReg\(Str\|DWORD\) HKLM "Software\\Brevant\\Corvela' "$tmp")" = "$(printf '%s\n' "$out" | grep -c '^"')" ] ||
+    fail "--nsis: not one command per value"
+grep -q 'HKCU\|HKEY_CURRENT_USER' "$tmp" && fail "--nsis: a value is left for the user's key"
 echo "machine-defaults-test: ok"
