@@ -74,6 +74,13 @@ struct IconTraits {
 };
 using Icon = UniqueHandle<IconTraits>;
 
+struct MenuTraits {  // LoadMenuA, CreatePopupMenu (not a menu that a window owns)
+    using Handle = HMENU;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::DestroyMenu(h); }
+};
+using Menu = UniqueHandle<MenuTraits>;
+
 // A lock on movable global memory; unlocked when it goes.
 class GlobalLock {
 public:

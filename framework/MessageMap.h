@@ -9,6 +9,7 @@
 //       fw::OnCommandRange(2001, 2008, &CMyDlg::OnItem),
 //       fw::OnControl(EN_CHANGE, IDC_NAME, &CMyDlg::OnNameChanged),
 //       fw::OnNotify(LVN_ITEMCHANGED, IDC_LIST, &CMyDlg::OnListChanged),
+//       fw::OnRegisteredMessage(s_taskbarCreated, &CMyDlg::OnShellRestart),
 //       fw::EndMessageMap<CMyDlg>(),
 //   };
 //   bool CMyDlg::OnMessage(const fw::Msg& m, LRESULT& r) {
@@ -20,7 +21,7 @@
 
 namespace fw {
 
-enum class RouteKind { Message, Command, CommandRange, Control, Notify };
+enum class RouteKind { Message, Command, CommandRange, Control, Notify, Registered };
 
 template <class T>
 struct MessageMapEntry {
@@ -30,6 +31,8 @@ struct MessageMapEntry {
     UINT firstId;  // control or command id(s)
     UINT lastId;
     LRESULT (T::*handler)(const Msg&);
+    // For Registered: the variable that holds the number RegisterWindowMessage gave out.
+    const UINT* registered = nullptr;
 };
 
 template <class T>
@@ -56,8 +59,16 @@ constexpr MessageMapEntry<T> OnNotify(UINT code, UINT id, LRESULT (T::*h)(const 
     return {RouteKind::Notify, WM_NOTIFY, code, id, id, h};
 }
 
+// A message whose number is only known at run time (RegisterWindowMessage). The table holds the
+// variable, read at each dispatch; while it is still 0 (not registered yet) nothing matches.
+template <class T>
+constexpr MessageMapEntry<T> OnRegisteredMessage(const UINT& message, LRESULT (T::*h)(const Msg&)) {
+    return {RouteKind::Registered, 0, 0, 0, 0, h, &message};
+}
+
 template <class T>
 bool Matches(const MessageMapEntry<T>& e, const Msg& m) {
+    if (e.kind == RouteKind::Registered) return e.registered && *e.registered != 0 && *e.registered == m.message;
     if (e.message != m.message) return false;
     switch (e.kind) {
         case RouteKind::Message:
@@ -71,6 +82,8 @@ bool Matches(const MessageMapEntry<T>& e, const Msg& m) {
             const NMHDR* n = m.Notify();
             return n && n->code == e.code && n->idFrom == e.firstId;
         }
+        case RouteKind::Registered:
+            break;
     }
     return false;
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -93,6 +94,8 @@ INSTANTIATE_TEST_SUITE_P(Framework, NestedCreation,
 const char kClassName[] = "fw.test.Recording";
 const UINT kThrow = WM_APP + 7;
 const UINT kPing = WM_APP + 8;
+// Known only once registered, as the shell's "TaskbarCreated" is.
+UINT g_registeredPing = 0;
 
 class RecordingWindow : public fw::Window {
 public:
@@ -131,6 +134,10 @@ private:
         log.push_back("destroy");
         return Default();
     }
+    LRESULT OnRegisteredPing(const fw::Msg& m) {
+        log.push_back("registered ping");
+        return static_cast<LRESULT>(m.wParam) * 2;
+    }
     static const fw::MessageMapEntry<RecordingWindow> kMap[];
 };
 const fw::MessageMapEntry<RecordingWindow> RecordingWindow::kMap[] = {
@@ -140,6 +147,7 @@ const fw::MessageMapEntry<RecordingWindow> RecordingWindow::kMap[] = {
     fw::OnMessage(kThrow, &RecordingWindow::OnThrow),
     fw::OnMessage(kPing, &RecordingWindow::OnPing),
     fw::OnMessage(WM_DESTROY, &RecordingWindow::OnDestroy),
+    fw::OnRegisteredMessage(g_registeredPing, &RecordingWindow::OnRegisteredPing),
     fw::EndMessageMap<RecordingWindow>(),
 };
 
@@ -179,6 +187,21 @@ TEST_F(RegisteredWindow, IsBoundFromItsFirstMessageAndRoutesThroughItsMap) {
     EXPECT_TRUE(postNcDestroyRan);
     const std::vector<std::string> expected = {"nccreate", "create", "timer 42", "ping", "ping", "destroy"};
     EXPECT_EQ(expected, w.log);
+}
+
+// The table holds the variable, not its value at the table's making: the entry routes once the
+// message is registered, and a message of number 0 never reaches it before.
+TEST_F(RegisteredWindow, RoutesAMessageRegisteredAfterTheTableWasMade) {
+    RecordingWindow w;
+    ASSERT_TRUE(Create(w));
+    const UINT number = ::RegisterWindowMessageA("fw.test.RegisteredPing");
+    ASSERT_NE(0u, number);
+    EXPECT_EQ(0, ::SendMessageA(w.Handle(), number, 21, 0)) << "not known to the table yet";
+    ::SendMessageA(w.Handle(), 0, 21, 0);
+    g_registeredPing = number;
+    EXPECT_EQ(42, ::SendMessageA(w.Handle(), number, 21, 0));
+    g_registeredPing = 0;
+    EXPECT_EQ(1, std::count(w.log.begin(), w.log.end(), "registered ping"));
 }
 
 TEST_F(RegisteredWindow, ACreationHandlerThatFailsLeavesTheObjectWithoutAWindow) {
