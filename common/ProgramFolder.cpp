@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "Handles.h"
 #include "Text.h"
 
 // A byte search for '\\' is safe in the code pages the suite runs in: no trail byte of a double-byte
@@ -49,4 +50,11 @@ bool GetProgramFilePath(const char* fileName, char* out, std::size_t cap) {
     TextZero(folder);
     if (!GetProgramFolder(folder, sizeof(folder))) return false;
     return JoinFolderFile(folder, fileName, out, cap);
+}
+
+bool FileExists(const char* path) {
+    if (!path || !*path) return false;
+    WIN32_FIND_DATAA data;
+    fw::FindHandle found(::FindFirstFileA(path, &data));
+    return found.Valid();
 }

@@ -15,3 +15,6 @@ bool JoinFolderFile(const char* folder, const char* fileName, char* out, std::si
 
 // "<program folder>\<fileName>", e.g. the path of a sibling program or of the index file.
 bool GetProgramFilePath(const char* fileName, char* out, std::size_t cap);
+
+// A find-first search finds a file of that name (the suite's test before it starts a sibling).
+bool FileExists(const char* path);

@@ -51,13 +51,6 @@ std::string FolderWithBackslash(const std::string& path) {
     return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
 
-bool FileExists(const char* path) {
-    if (!path || !*path) return false;
-    WIN32_FIND_DATAA data;
-    fw::FindHandle found(::FindFirstFileA(path, &data));
-    return found.Valid();
-}
-
 CProgramLauncher::CProgramLauncher(const ItemTexts& texts, const IRightsProbe& rights, LaunchPlaces places)
     : texts_(texts), rights_(rights), places_(std::move(places)) {}
 

@@ -31,8 +31,6 @@ struct LaunchPlaces {
 std::string PathFromQuotedRunValue(const char* value);
 // "C:\\Dir\\Prog.exe" -> "C:\\Dir\\": the folder a program is started in.
 std::string FolderWithBackslash(const std::string& path);
-// FindFirstFileA finds the file.
-bool FileExists(const char* path);
 
 class CProgramLauncher {
 public:
