@@ -1,4 +1,8 @@
 #include <windows.h>
 
-// Stands in until Perchlet is built: starts and ends.
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include "PerchletApp.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
+    CPerchletApp app(arguments);
+    return app.Run();
+}
