@@ -210,6 +210,25 @@ POINT PointerPos() {
     return pt;
 }
 
+// Wine starts a Unix program given by its Unix path as it starts a Windows one, but hands back no
+// process handle to wait on: a shell around xdotool leaves a mark file when it is done.
+bool XdoTool(const std::string& arguments, DWORD timeoutMs) {
+    static unsigned serial = 0;
+    const std::string mark =
+        "/tmp/suite-xdotool-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++serial);
+    std::string markWindows = "Z:" + mark;
+    for (char& c : markWindows) c = c == '/' ? '\\' : c;
+    std::string commandLine = "/bin/sh -c \"/usr/bin/xdotool " + arguments + " && : > " + mark + "\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    const bool done = WaitUntil([&] { return FileExists(markWindows); }, timeoutMs, 10);
+    ::DeleteFileA(markWindows.c_str());
+    return done;
+}
+
 bool FileExists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

@@ -84,6 +84,11 @@ void MovePointer(int x, int y);
 void ClickAt(int x, int y);
 void PressKey(WORD vk);
 POINT PointerPos();
+// Runs xdotool (a program of the X display the Wine desktop is on) with `arguments`, e.g.
+// "mousemove 1014 758 click 3", and waits for it. Its clicks reach another program's windows
+// exactly as a user's do, where SendInput from this process does not. False when it could not be
+// started or did not end in time.
+bool XdoTool(const std::string& arguments, DWORD timeoutMs = 10000);
 
 bool FileExists(const std::string& path);
 bool DeleteFileIfAny(const std::string& path);
