@@ -47,6 +47,14 @@ int DialogsOf(DWORD pid) {
     return count;
 }
 
+// The tip window the task bar shows over an icon, when one shows.
+HWND VisibleTipOfTheTaskBar() {
+    HWND bar = ::FindWindowA("Shell_TrayWnd", nullptr);
+    for (HWND w = ::FindWindowA("tooltips_class32", nullptr); w; w = ::FindWindowExA(nullptr, w, "tooltips_class32", nullptr))
+        if (::GetWindow(w, GW_OWNER) == bar && ::IsWindowVisible(w)) return w;
+    return nullptr;
+}
+
 void PostCallback(HWND notify, UINT id, UINT mouseMessage) {
     ::PostMessageA(notify, kCallbackMessage, id, mouseMessage);
 }
@@ -100,7 +108,12 @@ TEST_F(PerchletTrayTest, ShowsOneIconAndASecondStartEndsSilently) {
     EXPECT_EQ(10, r.right - r.left);
     EXPECT_EQ(10, r.bottom - r.top);
     EXPECT_TRUE(MutexExists());
+    // The pointer on the icon brings up its tip, "Cor Vela", for the picture.
+    const POINT icon = IconCentre();
+    suite::XdoTool("mousemove " + std::to_string(icon.x) + " " + std::to_string(icon.y));
+    EXPECT_TRUE(suite::WaitUntil([] { return VisibleTipOfTheTaskBar() != nullptr; }, kTimeoutMs)) << "no tip";
     EXPECT_FALSE(suite::SaveScreenshot(std::string("perchlet-icon-") + LanguageTag()).empty());
+    suite::XdoTool("mousemove 512 300");
 
     suite::ProgramRun second = suite::ProgramRun::Start("Perchlet.exe");
     ASSERT_TRUE(second.Started());
