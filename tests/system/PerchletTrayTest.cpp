@@ -27,12 +27,6 @@ bool KoreanUi() { return PRIMARYLANGID(::GetUserDefaultUILanguage()) == LANG_KOR
 const char* LanguageTag() { return KoreanUi() ? "ko" : "en"; }
 std::wstring Text(const char* english, const char* korean) { return suite::FromUtf8(KoreanUi() ? korean : english); }
 
-std::string Narrow(const std::wstring& text) {
-    std::string out;
-    for (wchar_t c : text) out += c < 0x80 ? static_cast<char>(c) : '?';
-    return out;
-}
-
 // A visible dialog of process `pid` (the About box, a message box), or null.
 HWND VisibleDialogOf(DWORD pid) {
     for (HWND w = ::FindWindowA("#32770", nullptr); w; w = ::FindWindowExA(nullptr, w, "#32770", nullptr))
@@ -127,8 +121,10 @@ TEST_F(PerchletTrayTest, ShowsOneIconAndASecondStartEndsSilently) {
 
 struct StartCase {
     const char* name;
-    enum Setting { NoKey, NoValue, Dword, String, Binary, Qword } setting;
-    DWORD value;
+    bool storeKey;
+    DWORD type;       // of "TrayChk"; REG_NONE: no such value
+    ULONGLONG value;  // its bytes, little-endian
+    DWORD size;
     const char* arguments;
     bool runs;
     bool keyKept;
@@ -142,29 +138,12 @@ class TrayStartRuleTest : public PerchletTrayTest, public ::testing::WithParamIn
 TEST_P(TrayStartRuleTest, FollowsTheTraySettingAndTheCommandLine) {
     const StartCase& c = GetParam();
     suite::DeleteTree(kStoreKey);
-    if (c.setting != StartCase::NoKey) {
-        fw::RegKey key;
-        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kStoreKey, 0, nullptr, 0, KEY_SET_VALUE,
-                                                   nullptr, key.Put(), nullptr));
-        const ULONGLONG wide = c.value;
-        const char text[] = "0";
-        switch (c.setting) {
-            case StartCase::Dword:
-                ::RegSetValueExA(key.Get(), "TrayChk", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&c.value), 4);
-                break;
-            case StartCase::String:
-                ::RegSetValueExA(key.Get(), "TrayChk", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), 2);
-                break;
-            case StartCase::Binary:
-                ::RegSetValueExA(key.Get(), "TrayChk", 0, REG_BINARY, reinterpret_cast<const BYTE*>(&c.value), 4);
-                break;
-            case StartCase::Qword:
-                ::RegSetValueExA(key.Get(), "TrayChk", 0, REG_QWORD, reinterpret_cast<const BYTE*>(&wide), 8);
-                break;
-            default:
-                break;
-        }
+    if (c.storeKey) {
         ASSERT_TRUE(suite::SetDword(kStoreKey, "Marker", 7));
+        fw::RegKey key;
+        ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, kStoreKey, 0, KEY_SET_VALUE, key.Put()));
+        if (c.type != REG_NONE)
+            ::RegSetValueExA(key.Get(), "TrayChk", 0, c.type, reinterpret_cast<const BYTE*>(&c.value), c.size);
     }
 
     tray_ = suite::ProgramRun::Start("Perchlet.exe", c.arguments);
@@ -178,25 +157,26 @@ TEST_P(TrayStartRuleTest, FollowsTheTraySettingAndTheCommandLine) {
     }
     DWORD marker = 0;
     EXPECT_EQ(c.keyKept, suite::ReadDword(kStoreKey, "Marker", &marker)) << "settings key kept?";
-    if (c.setting == StartCase::NoKey) {
+    if (!c.storeKey) {
         EXPECT_FALSE(suite::KeyExists(kStoreKey));
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Perchlet, TrayStartRuleTest,
-    ::testing::Values(StartCase{"SwitchedOff", StartCase::Dword, 0, nullptr, false, true},
-                      StartCase{"SwitchedOffBeforeDeleting", StartCase::Dword, 0, "6053", false, true},
-                      StartCase{"On", StartCase::Dword, 1, nullptr, true, true},
-                      StartCase{"Two", StartCase::Dword, 2, nullptr, true, true},
-                      StartCase{"NoValue", StartCase::NoValue, 0, nullptr, true, true},
-                      StartCase{"StringZero", StartCase::String, 0, nullptr, true, true},
-                      StartCase{"BinaryZero", StartCase::Binary, 0, nullptr, true, true},
-                      StartCase{"QwordZero", StartCase::Qword, 0, nullptr, true, true},
-                      StartCase{"DeletesTheSettings", StartCase::Dword, 1, " 6053 ", true, false},
-                      StartCase{"NothingToDelete", StartCase::NoKey, 0, "6053", false, false},
-                      StartCase{"TrailingLetter", StartCase::Dword, 1, "6053x", true, true},
-                      StartCase{"LongerNumber", StartCase::Dword, 1, "16053", true, true}),
+    ::testing::Values(StartCase{"SwitchedOff", true, REG_DWORD, 0, 4, nullptr, false, true},
+                      StartCase{"SwitchedOffBeforeDeleting", true, REG_DWORD, 0, 4, "6053", false, true},
+                      StartCase{"On", true, REG_DWORD, 1, 4, nullptr, true, true},
+                      StartCase{"Two", true, REG_DWORD, 2, 4, nullptr, true, true},
+                      StartCase{"NoValue", true, REG_NONE, 0, 0, nullptr, true, true},
+                      StartCase{"StringZero", true, REG_SZ, '0', 2, nullptr, true, true},
+                      StartCase{"BinaryZero", true, REG_BINARY, 0, 4, nullptr, true, true},
+                      StartCase{"QwordZero", true, REG_QWORD, 0, 8, nullptr, true, true},
+                      StartCase{"ShortDwordZero", true, REG_DWORD, 0, 2, nullptr, true, true},
+                      StartCase{"DeletesTheSettings", true, REG_DWORD, 1, 4, " 6053 ", true, false},
+                      StartCase{"NothingToDelete", false, REG_NONE, 0, 0, "6053", false, false},
+                      StartCase{"TrailingLetter", true, REG_DWORD, 1, 4, "6053x", true, true},
+                      StartCase{"LongerNumber", true, REG_DWORD, 1, 4, "16053", true, true}),
     [](const ::testing::TestParamInfo<StartCase>& info) { return info.param.name; });
 
 // The shell's callback as it posts it: single clicks and another icon's double click do nothing,
@@ -237,8 +217,7 @@ TEST_F(PerchletTrayTest, ReportsAMissingMenuHostAndStays) {
     const std::wstring text = suite::WindowTextW(::GetDlgItem(box, 0xFFFF));
     EXPECT_EQ(Text("No exist Corvela Program\nExecute after Re-Install Program",
                    "Corvela 프로그램이 존재 하지 않습니다.\n프로그램을 다시 설치 후 사용 하십시오."),
-              text)
-        << Narrow(text);
+              text);
     suite::SaveScreenshot(std::string("perchlet-no-corvela-") + LanguageTag());
     ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     EXPECT_TRUE(suite::WaitUntil([&] { return !::IsWindow(box); }, kTimeoutMs));
