@@ -19,10 +19,6 @@ public:
     // the notification icon; false when either cannot be made.
     bool LoadFrame();
 
-    CSystemTray& Tray() { return tray_; }
-    // The About box, when one has been opened (it may be hidden).
-    CAboutDlg* About() const { return about_.get(); }
-
 protected:
     bool OnMessage(const fw::Msg& m, LRESULT& result) override;
 

@@ -45,7 +45,6 @@ public:
 
     bool IconAdded() const { return iconAdded_; }
     bool Retrying() const { return retrying_; }
-    const NOTIFYICONDATAA& Record() const { return record_; }
 
     // A mouse message about icon `id`, as the shell reports it; 0 when it is not this icon's.
     virtual LRESULT HandleTrayCallback(UINT id, UINT mouseMessage);
