@@ -42,10 +42,10 @@ const fw::MessageMapEntry<CCorvelaDlg> CCorvelaDlg::kMap[] = {
     fw::OnMessage(UWM_PANEL_RESELECT, &CCorvelaDlg::OnPanelReselect),
     fw::OnMessage(UWM_PANEL_CLOSE, &CCorvelaDlg::OnPanelClose),
     fw::OnMessage(WM_CLOSE, &CCorvelaDlg::OnClose),
-    fw::OnCommand(IDC_PANEL_CLOSE, &CCorvelaDlg::OnCloseButton),
-    fw::OnCommand(IDC_PANEL_UP, &CCorvelaDlg::OnUpCommand),
-    fw::OnCommand(IDC_PANEL_DOWN, &CCorvelaDlg::OnDownCommand),
-    fw::OnCommandRange(IDC_PANEL_ITEM1, IDC_PANEL_ITEM8, &CCorvelaDlg::OnItemCommand),
+    fw::OnCommand(panel::kCloseId, &CCorvelaDlg::OnCloseButton),
+    fw::OnCommand(panel::kUpId, &CCorvelaDlg::OnUpCommand),
+    fw::OnCommand(panel::kDownId, &CCorvelaDlg::OnDownCommand),
+    fw::OnCommandRange(panel::kFirstItemId, panel::kLastItemId, &CCorvelaDlg::OnItemCommand),
     fw::EndMessageMap<CCorvelaDlg>(),
 };
 
@@ -83,8 +83,8 @@ POINT CCorvelaDlg::PlacePanel() const {
 
 void CCorvelaDlg::LayoutButtons() {
     for (int i = 0; i < panel::kButtonCount; ++i) {
-        buttonRects[i] = panel::ButtonRect(i);
-        const RECT& r = buttonRects[i];
+        buttonRects_[i] = panel::ButtonRect(i);
+        const RECT& r = buttonRects_[i];
         ::MoveWindow(Item(panel::kUpId + i), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
     }
     const RECT close = panel::CloseButtonRect();
@@ -95,42 +95,34 @@ void CCorvelaDlg::LayoutButtons() {
 void CCorvelaDlg::ApplyPanelAlpha() {
     // A layered window that never gets its attributes is not drawn at all: without the function
     // the panel stays an ordinary, opaque window.
-    if (!layeredAttributesProc) return;
+    if (!layeredAttributesProc_) return;
     const LONG_PTR exStyle = ::GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
     ::SetWindowLongPtrA(Handle(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-    if (!layeredAttributesProc(Handle(), 0, 204, LWA_ALPHA))
+    if (!layeredAttributesProc_(Handle(), 0, 204, LWA_ALPHA))
         ::SetWindowLongPtrA(Handle(), GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
 }
 
 void CCorvelaDlg::ApplyStacking() {
     RECT r;
     if (!::GetWindowRect(Handle(), &r)) return;
-    ::SetWindowPos(Handle(), captureToolPresent ? HWND_TOP : HWND_TOPMOST, r.left, r.top, panel::kWidth,
+    ::SetWindowPos(Handle(), captureToolPresent_ ? HWND_TOP : HWND_TOPMOST, r.left, r.top, panel::kWidth,
                    panel::kHeight, SWP_SHOWWINDOW);
 }
 
 int CCorvelaDlg::HitTestButtons(POINT screenPoint) {
     POINT client = screenPoint;
     ::ScreenToClient(Handle(), &client);
-    const int index = panel::HitTestButtons(buttonRects, client);
-    if (index != panel::kNoButton) selectedId = panel::kUpId + index;
+    const int index = panel::HitTestButtons(buttonRects_, client);
+    if (index != panel::kNoButton) selectedId_ = panel::kUpId + index;
     return index;
-}
-
-void CCorvelaDlg::MovePointerToButton(int index) {
-    POINT spot;
-    if (!panel::PointerSpot(buttonRects, index, &spot)) return;
-    ::ClientToScreen(Handle(), &spot);
-    ::SetCursorPos(spot.x, spot.y);
-    HitTestButtons(spot);
 }
 
 void CCorvelaDlg::MovePointerToSelected() {
     // After a page up nothing is selected (2010) until the pointer reports again.
-    const int index = selectedId - panel::kUpId;
+    const int index = selectedId_ - panel::kUpId;
     if (index < 0 || index >= panel::kButtonCount) return;
-    MovePointerToButton(index);
-    ::SetFocus(Item(selectedId));
+    MovePointerTo(index, true);
+    ::SetFocus(Item(selectedId_));
 }
 
 // --- messages ------------------------------------------------------------------------------------
@@ -140,19 +132,15 @@ LRESULT CCorvelaDlg::OnTimer(const fw::Msg& m) {
     ::KillTimer(Handle(), kFirstShowTimer);
     const POINT at = PlacePanel();
     ::SetWindowPos(Handle(), HWND_BOTTOM, at.x, at.y, panel::kWidth, panel::kHeight, SWP_SHOWWINDOW);
-    ::SetWindowPos(Handle(), captureToolPresent ? HWND_TOP : HWND_TOPMOST, at.x, at.y, panel::kWidth,
+    ::SetWindowPos(Handle(), captureToolPresent_ ? HWND_TOP : HWND_TOPMOST, at.x, at.y, panel::kWidth,
                    panel::kHeight, SWP_SHOWWINDOW);
-    POINT spot;
-    if (panel::PointerSpot(buttonRects, 1, &spot)) {
-        ::ClientToScreen(Handle(), &spot);
-        ::SetCursorPos(spot.x, spot.y);
-    }
+    MovePointerTo(1, false);
     return 0;
 }
 
 LRESULT CCorvelaDlg::OnPaint(const fw::Msg&) {
     fw::PaintDC dc(Handle());
-    DrawPng(dc.Get(), backgroundStream.Stream(), 0, 0, panel::kWidth, panel::kHeight);
+    DrawPng(dc.Get(), backgroundStream_.Stream(), 0, 0, panel::kWidth, panel::kHeight);
     return 0;
 }
 
@@ -185,7 +173,7 @@ LRESULT CCorvelaDlg::OnQueryDragIcon(const fw::Msg&) { return reinterpret_cast<L
 LRESULT CCorvelaDlg::OnActivate(const fw::Msg& m) {
     // While the display-output dialog runs, the panel is hidden and the dialog holds the
     // activation; the panel closes only when the user leaves it.
-    if (m.ActivateState() == WA_INACTIVE && !subDialogOpen) ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
+    if (m.ActivateState() == WA_INACTIVE && !subDialogOpen_) ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
     return Default();
 }
 
@@ -196,7 +184,7 @@ LRESULT CCorvelaDlg::OnDisplayChange(const fw::Msg&) {
 }
 
 LRESULT CCorvelaDlg::OnPanelHover(const fw::Msg& m) {
-    if (captureToolPresent) {
+    if (captureToolPresent_) {
         RECT r;
         ::GetWindowRect(Handle(), &r);
         ::SetWindowPos(Handle(), HWND_TOP, r.left, r.top, panel::kWidth, panel::kHeight, SWP_SHOWWINDOW);
@@ -227,12 +215,12 @@ LRESULT CCorvelaDlg::OnCloseButton(const fw::Msg&) {
 }
 
 LRESULT CCorvelaDlg::OnUpCommand(const fw::Msg&) {
-    PageUp();
+    items_.PageUp();
     return 0;
 }
 
 LRESULT CCorvelaDlg::OnDownCommand(const fw::Msg&) {
-    PageDown();
+    items_.PageDown();
     return 0;
 }
 
@@ -246,8 +234,8 @@ LRESULT CCorvelaDlg::OnItemCommand(const fw::Msg& m) {
 void CCorvelaDlg::ReleaseResources() {
     if (resourcesReleased_) return;
     resourcesReleased_ = true;
-    ReleaseWmi(acpi, wmiConnected);
-    if (indexFilePath[0]) ::DeleteFileA(indexFilePath);
+    ReleaseWmi(acpi_, wmiConnected_);
+    if (indexFilePath_[0]) ::DeleteFileA(indexFilePath_);
 }
 
 // The default processing turns WM_CLOSE into the cancel command, which ends the modal run.

@@ -22,7 +22,7 @@
 constexpr UINT_PTR kFirstShowTimer = 2024;
 constexpr UINT kFirstShowDelayMs = 50;
 
-class CCorvelaDlg : public fw::Dialog {
+class CCorvelaDlg : public fw::Dialog, private IItemPanel {
 public:
     using LayeredAttributesProc = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
@@ -34,53 +34,10 @@ public:
 
     // The panel's position on the screen as it is now (task bar included).
     POINT PlacePanel() const;
-    // Fills buttonRects and moves the controls to their places.
-    void LayoutButtons();
-    // Makes the window layered with constant alpha 204; opaque when the system cannot.
-    void ApplyPanelAlpha();
-    // Index 0-9 of the button under `screenPoint`, or panel::kNoButton; selects the button found.
-    int HitTestButtons(POINT screenPoint);
-    // Puts the pointer one pixel inside the selected button, selects what lies there and gives the
-    // selected button the focus.
-    void MovePointerToSelected();
-    // Puts the pointer one pixel inside button `index` (0-9) and selects what lies there.
-    void MovePointerToButton(int index);
-    // Keeps the panel above the other windows (only above the non-topmost ones while a pointer
-    // capture tool runs).
-    void ApplyStacking();
-
     // Control 2000-2009 or 3000; null for any other id.
     CHotspotBtn* Button(int id);
-    IStream* HighlightStream() const { return highlightStream.Stream(); }
-    const char* IndexFilePath() const { return indexFilePath; }
-    CMenuItemStore& Store() { return store_; }
-
-    // The item collaborators, reached from the start-up and the message map only
-    // (CorvelaDlgItems.cpp): pages of items, the press of item button `id` (2001-2008) and the
-    // radio captions in the store.
-    void ShowFirstPage(bool administrator);
-    void PageDown();
-    void PageUp();
-    void PressItem(int id);
-    void SyncRadioCaptions();
-    void ResetRadioCaptions();
-    // Number of checked items in the index file, read afresh.
-    int CheckedCount() const;
-
-    // Selection and window state.
-    int selectedId = panel::kUpId;
-    RECT buttonRects[panel::kButtonCount] = {};
-    int captureToolPresent = 0;
-    int subDialogOpen = 0;
-    LayeredAttributesProc layeredAttributesProc = nullptr;
-    // Page state.
-    int page = 0;
-    int upShown = 0;
-    int downShown = 0;
-    int lastPageCount = 0;
-    // Firmware connection, released at close.
-    CWAcpi acpi;
-    int wmiConnected = 0;
+    const char* IndexFilePath() const { return indexFilePath_; }
+    bool WmiConnected() const { return wmiConnected_ != 0; }
 
 protected:
     void DoDataExchange() override;
@@ -101,9 +58,36 @@ private:
     void ApplyTrayRule();
     void AbandonStart();
 
+    // Window, selection and stacking (CorvelaDlg.cpp).
+    // Fills buttonRects_ and moves the controls to their places.
+    void LayoutButtons();
+    // Makes the window layered with constant alpha 204; opaque when the system cannot.
+    void ApplyPanelAlpha();
+    // Index 0-9 of the button under `screenPoint`, or panel::kNoButton; selects the button found.
+    int HitTestButtons(POINT screenPoint);
+    // Puts the pointer one pixel inside the selected button, selects what lies there and gives the
+    // selected button the focus.
+    void MovePointerToSelected();
+    // Keeps the panel above the other windows (only above the non-topmost ones while a pointer
+    // capture tool runs).
+    void ApplyStacking();
+
     // Keyboard (CorvelaDlgKeys.cpp).
     bool HandleKeyDown(UINT key);
     void PressSelectedByKey();
+
+    // Items (CorvelaDlgItems.cpp): a press, the display-output dialog, and what the item pages
+    // do to the window (IItemPanel).
+    void PressItem(int id);
+    int ShowDisplayOutputDialog();
+    void ShowControl(int id, bool show) override;
+    void RepaintControl(int id) override;
+    void RepaintPanel() override;
+    void SetStateLabel(int id, const char* name) override;
+    void SetItemLabel(int id, const char* label) override;
+    void GiveHighlight(int id) override;
+    void MovePointerTo(int entry, bool hitTest) override;
+    void SetSelectedId(int id) override { selectedId_ = id; }
 
     // Close: what every way out of the panel does before the window goes.
     void ReleaseResources();
@@ -127,16 +111,27 @@ private:
 
     const IRightsProbe& rights_;
     CMenuItemStore store_;
+    // Firmware connection, released at close.
+    CWAcpi acpi_;
+    int wmiConnected_ = 0;
+
+    // Selection and window state.
+    int selectedId_ = panel::kUpId;  // the button Enter presses
+    RECT buttonRects_[panel::kButtonCount] = {};
+    int captureToolPresent_ = 0;
+    int subDialogOpen_ = 0;  // the display-output dialog runs: the keys are its own
+    LayeredAttributesProc layeredAttributesProc_ = nullptr;
+
     CHotspotBtn buttons_[panel::kButtonCount + 1];  // 2000-2009, then 3000
-    CPngResource backgroundStream;
-    CPngResource highlightStream;
-    char indexFilePath[kTextCap] = {};
+    CPngResource backgroundStream_;
+    CPngResource highlightStream_;
+    char indexFilePath_[kTextCap] = {};
     HICON icon_ = nullptr;  // a shared resource icon: never destroyed
     bool resourcesReleased_ = false;
 
-    // The item pages, the dispatch of a press and the actions behind the items; made last, as it
-    // works on the members above.
-    CPanelItems items_{*this, acpi, store_, rights_};
+    // The item pages (the one owner of the page state), the dispatch of a press and the actions
+    // behind the items; made last, as they work on the members above.
+    CPanelItems items_{*this, [this] { return ShowDisplayOutputDialog(); }, acpi_, store_, rights_};
 
     static const fw::MessageMapEntry<CCorvelaDlg> kMap[];
 };

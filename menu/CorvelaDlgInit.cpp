@@ -37,11 +37,11 @@ LRESULT CCorvelaDlg::OnCreate(const fw::Msg&) {
 bool CCorvelaDlg::OnInitDialog() {
     Dialog::OnInitDialog();  // attaches the eleven buttons
 
-    layeredAttributesProc = reinterpret_cast<LayeredAttributesProc>(
+    layeredAttributesProc_ = reinterpret_cast<LayeredAttributesProc>(
         ::GetProcAddress(::GetModuleHandleA("USER32.DLL"), "SetLayeredWindowAttributes"));
 
-    ConnectWmi(acpi, wmiConnected);
-    if (!wmiConnected) {
+    ConnectWmi(acpi_, wmiConnected_);
+    if (!wmiConnected_) {
         AbandonStart();
         return false;
     }
@@ -51,17 +51,15 @@ bool CCorvelaDlg::OnInitDialog() {
     ::MoveWindow(Handle(), 0, 0, 0, 0, FALSE);
     ShapeWindow();
     CheckStore();
-    captureToolPresent = ::FindWindowA(kCaptureToolClass, nullptr) ? 1 : 0;
+    captureToolPresent_ = ::FindWindowA(kCaptureToolClass, nullptr) ? 1 : 0;
     ApplyPanelAlpha();
     ::SetWindowTextA(Handle(), kPanelTitle);
-    downShown = 0;
-    upShown = 0;
     const bool administrator = IsAdministrator();
     ApplyRights(administrator);
     PrepareIndexFile();
     ::Sleep(kIndexSettleMs);
     LayoutButtons();
-    ShowFirstPage(administrator);
+    items_.ShowFirstPage(indexFilePath_, administrator);
     ::SetTimer(Handle(), kFirstShowTimer, kFirstShowDelayMs, nullptr);
     ApplyTrayRule();
     return true;
@@ -77,8 +75,8 @@ void CCorvelaDlg::AbandonStart() {
 }
 
 void CCorvelaDlg::LoadPictures() {
-    backgroundStream.Load(IsKoreanSystemLocale() ? IDB_PANEL_BG_KO : IDB_PANEL_BG_EN);
-    highlightStream.Load(IDB_HIGHLIGHT);
+    backgroundStream_.Load(IsKoreanSystemLocale() ? IDB_PANEL_BG_KO : IDB_PANEL_BG_EN);
+    highlightStream_.Load(IDB_HIGHLIGHT);
     icon_ = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CORVELA));
 }
 
@@ -105,24 +103,19 @@ void CCorvelaDlg::CheckStore() {
 
 void CCorvelaDlg::ApplyRights(bool administrator) {
     if (administrator) {
-        SyncRadioCaptions();
+        items_.SyncRadioCaptions();
         return;
     }
-    ResetRadioCaptions();
+    items_.ResetRadioCaptions();
     for (const char* item : kAdminOnlyItems) store_.WriteDword(store_.ItemPath(item), kCheckValue, 0);
 }
 
 void CCorvelaDlg::PrepareIndexFile() {
-    TextZero(indexFilePath);
-    if (!GetProgramFilePath(kIndexFileName, indexFilePath, sizeof(indexFilePath))) return;
-    ::DeleteFileA(indexFilePath);
-    store_.RebuildOrderIndex(indexFilePath);
-    store_.RebuildCheckIndex(indexFilePath);
-}
-
-int CCorvelaDlg::CheckedCount() const {
-    if (!indexFilePath[0]) return 0;
-    return static_cast<int>(CIndexFile(indexFilePath).ReadCount(kCheckSection, store::kMaxItemKeys));
+    TextZero(indexFilePath_);
+    if (!GetProgramFilePath(kIndexFileName, indexFilePath_, sizeof(indexFilePath_))) return;
+    ::DeleteFileA(indexFilePath_);
+    store_.RebuildOrderIndex(indexFilePath_);
+    store_.RebuildCheckIndex(indexFilePath_);
 }
 
 // The tray program follows the setting: started when it should run and does not, told to go when

@@ -5,7 +5,7 @@
 
 bool CCorvelaDlg::PreTranslateMessage(MSG& msg) {
     // While the display-output dialog runs, its keys are its own.
-    if (msg.message == WM_KEYDOWN && !subDialogOpen && HandleKeyDown(static_cast<UINT>(msg.wParam)))
+    if (msg.message == WM_KEYDOWN && !subDialogOpen_ && HandleKeyDown(static_cast<UINT>(msg.wParam)))
         return true;
     return Dialog::PreTranslateMessage(msg);
 }
@@ -18,11 +18,13 @@ bool CCorvelaDlg::HandleKeyDown(UINT key) {
         case VK_DOWN:
         case VK_UP: {
             ApplyStacking();
-            const panel::KeyNavState state{selectedId, upShown, downShown, lastPageCount, CheckedCount()};
+            const items::PageFields& page = items_.Pages();
+            const panel::KeyNavState state{selectedId_, page.upShown, page.downShown, page.lastPageCount,
+                                           items_.CheckedCount()};
             const panel::KeyNavResult next =
                 key == VK_DOWN ? panel::NavigateDown(state) : panel::NavigateUp(state);
             if (next.moved) {
-                selectedId = next.selectedId;
+                selectedId_ = next.selectedId;
                 MovePointerToSelected();
             }
             return true;
@@ -46,11 +48,11 @@ void CCorvelaDlg::PressSelectedByKey() {
     RECT window;
     if (!::GetCursorPos(&pointer) || !::GetWindowRect(Handle(), &window) || !::PtInRect(&window, pointer))
         return;
-    CHotspotBtn* button = selectedId == panel::kCloseId ? nullptr : Button(selectedId);
+    CHotspotBtn* button = selectedId_ == panel::kCloseId ? nullptr : Button(selectedId_);
     if (!button || !button->Handle()) return;  // nothing selected (after a page up)
     ::SetFocus(button->Handle());
     char text[kTextCap] = {};
     ::GetWindowTextA(button->Handle(), text, sizeof(text));
     button->label = text;
-    ::PostMessageA(Handle(), WM_COMMAND, MAKEWPARAM(selectedId, 0), 0);
+    ::PostMessageA(Handle(), WM_COMMAND, MAKEWPARAM(selectedId_, 0), 0);
 }

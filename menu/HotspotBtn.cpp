@@ -3,6 +3,7 @@
 #include "ButtonFont.h"
 #include "Handles.h"
 #include "ItemIconRule.h"
+#include "PanelControls.h"
 #include "PngPicture.h"
 #include "SystemLocale.h"
 #include "Text.h"
@@ -16,9 +17,9 @@ struct StateImageSet {
     int width, height;
 };
 const StateImageSet kStateImages[] = {
-    {"UP__", IDB_UP_NORMAL, IDB_UP_HOVER, IDB_UP_PRESSED, 16, 10},
-    {"DOWN__", IDB_DOWN_NORMAL, IDB_DOWN_HOVER, IDB_DOWN_PRESSED, 16, 10},
-    {"CLOSE", IDB_CLOSE_NORMAL, IDB_CLOSE_HOVER, IDB_CLOSE_PRESSED, 12, 12},
+    {panel::kUpLabel, IDB_UP_NORMAL, IDB_UP_HOVER, IDB_UP_PRESSED, 16, 10},
+    {panel::kDownLabel, IDB_DOWN_NORMAL, IDB_DOWN_HOVER, IDB_DOWN_PRESSED, 16, 10},
+    {panel::kCloseLabel, IDB_CLOSE_NORMAL, IDB_CLOSE_HOVER, IDB_CLOSE_PRESSED, 12, 12},
 };
 
 // The look of a button whose label contains one of the picture names (tested in table order).

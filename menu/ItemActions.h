@@ -1,53 +1,49 @@
 #pragma once
-// The operations behind the built-in items, as the dispatch of a press sees them.
+// The built-in items' commands ("SystemCMD" 2001-2014) and the operation each one runs. The table
+// is the one list of them: the dispatch of a press looks a number up in it, the panel's actions
+// run what it names, and the tests record the names it gives.
+#include <windows.h>
+
+#include <cstddef>
 #include <functional>
 
 #include "DeviceActions.h"
+#include "MenuItemRecord.h"
 #include "ProgramLauncher.h"
 
+// What the built-in commands act on: the device actions, the launcher, and the panel's own
+// display-output dialog, which only the panel can run (it hides itself meanwhile).
+struct ItemOperations {
+    CDeviceActions& device;
+    CProgramLauncher& launcher;
+    std::function<int()> displayOutput;
+};
+
+struct BuiltInCommand {
+    SystemCommand number;
+    const char* operation;             // the operation's name
+    int (*run)(ItemOperations& with);  // its result; the panel ignores it
+};
+
+extern const BuiltInCommand kBuiltInCommands[];
+extern const std::size_t kBuiltInCommandCount;
+
+// The entry of `number`; null for a number that runs nothing.
+const BuiltInCommand* FindBuiltInCommand(DWORD number);
+
+// Runs the built-in commands for the dispatch of a press.
 class IItemActions {
 public:
     virtual ~IItemActions() = default;
-    virtual int LaunchTunecast() = 0;           // 2001
-    virtual int LaunchJournal() = 0;            // 2002
-    virtual int LaunchCeldrift() = 0;           // 2003
-    virtual int ToggleWirelessLan() = 0;        // 2004
-    virtual int ToggleBluetooth() = 0;          // 2005
-    virtual int ShowBrightnessOsd() = 0;        // 2006
-    virtual int ShowDisplayOutputDialog() = 0;  // 2007
-    virtual int SuspendSystem() = 0;            // 2008
-    virtual int HibernateSystem() = 0;          // 2009
-    virtual int LaunchLoupette() = 0;           // 2010
-    virtual int LaunchNetquill() = 0;           // 2011
-    virtual int LaunchAmbrosel() = 0;           // 2012
-    virtual int OpenTabletPcSettings() = 0;     // 2013
-    virtual int LaunchOxtane() = 0;             // 2014
+    virtual int Run(const BuiltInCommand& command) = 0;
 };
 
-// The panel's actions: the device actions, the launcher, and the panel's own display-output
-// dialog, which only the panel can run (it hides itself meanwhile).
+// The panel's actions: each command runs its operation on the real collaborators.
 class CItemActions : public IItemActions {
 public:
-    CItemActions(CDeviceActions& device, CProgramLauncher& launcher, std::function<int()> displayOutput)
-        : device_(device), launcher_(launcher), displayOutput_(std::move(displayOutput)) {}
-
-    int LaunchTunecast() override { return launcher_.LaunchTunecast(); }
-    int LaunchJournal() override { return launcher_.LaunchJournal(); }
-    int LaunchCeldrift() override { return launcher_.LaunchCeldrift(); }
-    int ToggleWirelessLan() override { return device_.ToggleWirelessLan(); }
-    int ToggleBluetooth() override { return device_.ToggleBluetooth(); }
-    int ShowBrightnessOsd() override { return device_.ShowBrightnessOsd(); }
-    int ShowDisplayOutputDialog() override { return displayOutput_ ? displayOutput_() : 0; }
-    int SuspendSystem() override { return device_.SuspendSystem(); }
-    int HibernateSystem() override { return device_.HibernateSystem(); }
-    int LaunchLoupette() override { return launcher_.LaunchLoupette(); }
-    int LaunchNetquill() override { return launcher_.LaunchNetquill(); }
-    int LaunchAmbrosel() override { return launcher_.LaunchAmbrosel(); }
-    int OpenTabletPcSettings() override { return device_.OpenTabletPcSettings(); }
-    int LaunchOxtane() override { return launcher_.LaunchOxtane(); }
+    explicit CItemActions(ItemOperations operations) : operations_(std::move(operations)) {}
+    int Run(const BuiltInCommand& command) override { return command.run(operations_); }
 
 private:
-    CDeviceActions& device_;
-    CProgramLauncher& launcher_;
-    std::function<int()> displayOutput_;
+    ItemOperations operations_;
 };

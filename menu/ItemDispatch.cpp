@@ -56,37 +56,6 @@ void CItemDispatch::StartUserItem(const char* itemPath) {
 
 int CItemDispatch::RunSystemCommand(DWORD number) {
     ::OutputDebugStringA("nExecBtn");
-    IItemActions& a = actions_;
-    switch (number) {
-        case kCmdTunecast:
-            return a.LaunchTunecast();
-        case kCmdJournal:
-            return a.LaunchJournal();
-        case kCmdCeldrift:
-            return a.LaunchCeldrift();
-        case kCmdWirelessLan:
-            return a.ToggleWirelessLan();
-        case kCmdBluetooth:
-            return a.ToggleBluetooth();
-        case kCmdBrightness:
-            return a.ShowBrightnessOsd();
-        case kCmdDisplayOutput:
-            return a.ShowDisplayOutputDialog();
-        case kCmdSuspend:
-            return a.SuspendSystem();
-        case kCmdHibernate:
-            return a.HibernateSystem();
-        case kCmdLoupette:
-            return a.LaunchLoupette();
-        case kCmdNetquill:
-            return a.LaunchNetquill();
-        case kCmdAmbrosel:
-            return a.LaunchAmbrosel();
-        case kCmdTabletPcSettings:
-            return a.OpenTabletPcSettings();
-        case kCmdOxtane:
-            return a.LaunchOxtane();
-        default:
-            return 0;
-    }
+    const BuiltInCommand* command = FindBuiltInCommand(number);
+    return command ? actions_.Run(*command) : 0;
 }

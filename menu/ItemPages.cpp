@@ -19,6 +19,8 @@ bool Contains(const std::string& text, const std::string& part) {
 
 namespace items {
 
+using panel::kItemsPerPage;
+
 PagePlan PlanFirstPage(int count) {
     if (count < 0) count = 0;
     PagePlan plan;
@@ -86,6 +88,7 @@ std::string NeutralLabel(const std::string& label, const ItemTexts& texts) {
 }  // namespace items
 
 using namespace items;
+using namespace panel;
 
 int CItemPages::CheckedCount() const {
     if (indexFile_.empty()) return 0;
@@ -116,10 +119,10 @@ void CItemPages::Apply(const PagePlan& plan, bool administrator) {
 
     // Everything that may change is hidden while it is relabelled, so no button shows a
     // half-changed page.
-    for (int id = kUpArrowId; id <= kDownArrowId; ++id) p.ShowControl(id, false);
-    p.SetStateLabel(kUpArrowId, kUpLabel);
-    p.SetStateLabel(kDownArrowId, kDownLabel);
-    if (plan.setUpClose) p.SetStateLabel(kCloseButtonId, kCloseLabel);
+    for (int id = kUpId; id <= kDownId; ++id) p.ShowControl(id, false);
+    p.SetStateLabel(kUpId, kUpLabel);
+    p.SetStateLabel(kDownId, kDownLabel);
+    if (plan.setUpClose) p.SetStateLabel(kCloseId, kCloseLabel);
     if (plan.repaintPanel) p.RepaintPanel();
 
     for (int i = 0; i < plan.labelCount; ++i) {
@@ -135,14 +138,14 @@ void CItemPages::Apply(const PagePlan& plan, bool administrator) {
         p.ShowControl(id, i < plan.shownCount);
         if (i >= plan.shownCount) p.RepaintControl(id);
     }
-    p.ShowControl(kUpArrowId, plan.fields.upShown != 0);
-    p.ShowControl(kDownArrowId, plan.fields.downShown != 0);
-    if (plan.fields.upShown) p.RepaintControl(kUpArrowId);
+    p.ShowControl(kUpId, plan.fields.upShown != 0);
+    p.ShowControl(kDownId, plan.fields.downShown != 0);
+    if (plan.fields.upShown) p.RepaintControl(kUpId);
 
     // The selection is cleared after any hit test on the way and before the pointer comes to rest.
     const std::size_t steps = plan.pointer.size();
     for (std::size_t i = 0; i + 1 < steps; ++i)
         p.MovePointerTo(plan.pointer[i].entry, plan.pointer[i].hitTest);
-    if (plan.clearSelection) p.SetSelectedId(kNoButtonId);
+    if (plan.clearSelection) p.SetSelectedId(kNoSelectionId);
     if (steps) p.MovePointerTo(plan.pointer[steps - 1].entry, plan.pointer[steps - 1].hitTest);
 }

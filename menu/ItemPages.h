@@ -10,25 +10,10 @@
 #include <vector>
 
 #include "ItemTexts.h"
+#include "PanelControls.h"
 #include "RightsProbe.h"
 
 namespace items {
-
-constexpr int kItemsPerPage = 8;
-
-enum PanelControlId : int {
-    kUpArrowId = 2000,
-    kFirstItemId = 2001,
-    kLastItemId = 2008,
-    kDownArrowId = 2009,
-    kNoButtonId = 2010,  // selection of no button, until the pointer reports again
-    kCloseButtonId = 3000,
-};
-
-// The fixed labels by which the arrows and the close button choose their pictures.
-constexpr char kUpLabel[] = "UP__";
-constexpr char kDownLabel[] = "DOWN__";
-constexpr char kCloseLabel[] = "CLOSE";
 
 struct PageFields {
     int page = 0;           // page p shows the list positions 8p+1 to 8p+8
@@ -61,7 +46,7 @@ struct PagePlan {
     int shownCount = 0;          // buttons 2001..2000+shownCount are shown, the other item buttons hidden
     bool repaintPanel = false;
     std::vector<PointerStep> pointer;  // in order; the last one is where the pointer rests
-    bool clearSelection = false;       // selectedId becomes kNoButtonId
+    bool clearSelection = false;       // the selection becomes panel::kNoSelectionId
 };
 
 PagePlan PlanFirstPage(int count);

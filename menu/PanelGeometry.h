@@ -3,20 +3,12 @@
 // point. Plain functions: the window calls them, the tests call them directly.
 #include <windows.h>
 
+#include "PanelControls.h"
+
 namespace panel {
 
 constexpr int kWidth = 212;
 constexpr int kHeight = 561;
-
-// Control ids of the template.
-constexpr int kUpId = 2000;         // previous page
-constexpr int kFirstItemId = 2001;  // item buttons 2001-2008, top to bottom
-constexpr int kLastItemId = 2008;
-constexpr int kDownId = 2009;  // next page
-constexpr int kCloseId = 3000;
-// The UP arrow, the eight items and the DOWN arrow; the close button is apart.
-constexpr int kButtonCount = 10;
-constexpr int kItemsPerPage = 8;
 
 // HitTestButtons' answer when no button holds the point.
 constexpr int kNoButton = 1000;

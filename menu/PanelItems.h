@@ -1,9 +1,12 @@
 #pragma once
 // The panel's item collaborators, owned by the panel: the texts of its string table, the item
 // pages, the device actions, the program launcher and the dispatch of a press. The panel window
-// calls in from its start-up and its message map; the pages act on the window through
-// IItemPanel, implemented here on the panel's buttons.
+// calls in from its start-up and its message map; the pages act on the window only through
+// IItemPanel, and the display-output command runs the function the panel hands in.
 #include <windows.h>
+
+#include <functional>
+#include <string>
 
 #include "DeviceActions.h"
 #include "ItemActions.h"
@@ -13,43 +16,31 @@
 #include "PowerControl.h"
 #include "ProgramLauncher.h"
 
-class CCorvelaDlg;
-
-class CPanelItems : private IItemPanel {
+class CPanelItems {
 public:
-    // `power` defaults to the system's calls; a test passes a recording one.
-    CPanelItems(CCorvelaDlg& dlg, CWAcpi& acpi, CMenuItemStore& store, const IRightsProbe& rights,
-                IPowerControl& power = SystemPowerControl());
+    // Everything passed in must outlive the items. `displayOutput` runs the display-output
+    // dialog; `power` defaults to the system's calls.
+    CPanelItems(IItemPanel& panel, std::function<int()> displayOutput, CWAcpi& acpi, CMenuItemStore& store,
+                const IRightsProbe& rights, IPowerControl& power = SystemPowerControl());
     CPanelItems(const CPanelItems&) = delete;
     CPanelItems& operator=(const CPanelItems&) = delete;
 
-    void ShowFirstPage(bool administrator);
-    void PageDown();
-    void PageUp();
-    // Runs the item of the pressed button (2001-2008) and closes the panel unless the item was
-    // the display output.
-    void PressItem(int id);
+    // Page 0 of the checked items listed in `indexFile`, labelled for an administrator or not.
+    void ShowFirstPage(const std::string& indexFile, bool administrator);
+    void PageDown() { pages_.PageDown(); }
+    void PageUp() { pages_.PageUp(); }
+    const items::PageFields& Pages() const { return pages_.Fields(); }
+    // "Check" / "Count" of the index file, read afresh.
+    int CheckedCount() const { return pages_.CheckedCount(); }
+
+    // Runs the item whose display name is `label`; its message boxes are modal to `owner`.
+    // True when the panel is to stay open (the display output ran).
+    bool PressItem(const std::string& label, HWND owner);
+
     void SyncRadioCaptions() { device_.SyncRadioCaptions(); }
     void ResetRadioCaptions() { device_.ResetRadioCaptions(); }
 
-    // Command 2007: the panel hides while the display-output dialog runs and comes back after it.
-    int ShowDisplayOutputDialog();
-
 private:
-    void CopyFields();
-    void SetOwners();
-
-    // IItemPanel
-    void ShowControl(int id, bool show) override;
-    void RepaintControl(int id) override;
-    void RepaintPanel() override;
-    void SetStateLabel(int id, const char* name) override;
-    void SetItemLabel(int id, const char* label) override;
-    void GiveHighlight(int id) override;
-    void MovePointerTo(int entry, bool hitTest) override;
-    void SetSelectedId(int id) override;
-
-    CCorvelaDlg& dlg_;
     ItemTexts texts_;
     CItemPages pages_;
     // The launcher comes first: the device actions start their siblings from its program folder.

@@ -12,6 +12,7 @@
 #include "RecordingActions.h"
 
 using namespace items;
+using namespace panel;
 
 namespace {
 

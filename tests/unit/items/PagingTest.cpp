@@ -11,6 +11,7 @@
 #include "KeyNavigation.h"
 
 using namespace items;
+using namespace panel;
 
 namespace {
 
@@ -21,7 +22,7 @@ struct FakePanel : IItemPanel {
     std::map<int, std::string> stateLabels;
     std::map<int, int> highlight;
     int pointerEntry = -1;
-    int selectedId = kUpArrowId;  // as the panel is constructed
+    int selectedId = kUpId;  // as the panel is constructed
 
     void ShowControl(int id, bool show) override { visible[id] = show; }
     void RepaintControl(int) override {}
@@ -31,7 +32,7 @@ struct FakePanel : IItemPanel {
     void GiveHighlight(int id) override { ++highlight[id]; }
     void MovePointerTo(int entry, bool hitTest) override {
         pointerEntry = entry;
-        if (hitTest) selectedId = kUpArrowId + entry;
+        if (hitTest) selectedId = kUpId + entry;
     }
     void SetSelectedId(int id) override { selectedId = id; }
 
@@ -101,37 +102,37 @@ protected:
 TEST_F(PagingTest, PagesForEveryListLength) {
     const Scenario scenarios[] = {
         {3,
-         {{Move::First, true, 0, false, false, 0, 1, 3, -1, kUpArrowId},
-          {Move::Down, false, 0, false, false, 0, 1, 3, -1, kUpArrowId},
-          {Move::Up, false, 0, false, false, 0, 1, 3, -1, kUpArrowId}}},
+         {{Move::First, true, 0, false, false, 0, 1, 3, -1, kUpId},
+          {Move::Down, false, 0, false, false, 0, 1, 3, -1, kUpId},
+          {Move::Up, false, 0, false, false, 0, 1, 3, -1, kUpId}}},
         {8,
-         {{Move::First, true, 0, false, false, 0, 1, 8, -1, kUpArrowId},
-          {Move::Down, false, 0, false, false, 0, 1, 8, -1, kUpArrowId}}},
+         {{Move::First, true, 0, false, false, 0, 1, 8, -1, kUpId},
+          {Move::Down, false, 0, false, false, 0, 1, 8, -1, kUpId}}},
         {9,
-         {{Move::First, true, 0, false, true, 0, 1, 8, -1, kUpArrowId},
+         {{Move::First, true, 0, false, true, 0, 1, 8, -1, kUpId},
           {Move::Down, true, 1, true, false, 1, 9, 9, 1, 2001},
           {Move::Down, false, 1, true, false, 1, 9, 9, 1, 2001},
-          {Move::Up, true, 0, false, true, 0, 1, 8, 8, kNoButtonId},
-          {Move::Up, false, 0, false, true, 0, 1, 8, 8, kNoButtonId}}},
+          {Move::Up, true, 0, false, true, 0, 1, 8, 8, kNoSelectionId},
+          {Move::Up, false, 0, false, true, 0, 1, 8, 8, kNoSelectionId}}},
         {16,
-         {{Move::First, true, 0, false, true, 0, 1, 8, -1, kUpArrowId},
-          {Move::Down, true, 1, true, false, 8, 9, 16, 1, kUpArrowId},
-          {Move::Down, false, 1, true, false, 8, 9, 16, 1, kUpArrowId},
-          {Move::Up, true, 0, false, true, 0, 1, 8, 8, kNoButtonId}}},
+         {{Move::First, true, 0, false, true, 0, 1, 8, -1, kUpId},
+          {Move::Down, true, 1, true, false, 8, 9, 16, 1, kUpId},
+          {Move::Down, false, 1, true, false, 8, 9, 16, 1, kUpId},
+          {Move::Up, true, 0, false, true, 0, 1, 8, 8, kNoSelectionId}}},
         {17,
-         {{Move::First, true, 0, false, true, 0, 1, 8, -1, kUpArrowId},
-          {Move::Down, true, 1, true, true, 9, 9, 16, 1, kUpArrowId},
+         {{Move::First, true, 0, false, true, 0, 1, 8, -1, kUpId},
+          {Move::Down, true, 1, true, true, 9, 9, 16, 1, kUpId},
           {Move::Down, true, 2, true, false, 1, 17, 17, 1, 2001},
-          {Move::Up, true, 1, true, true, 0, 9, 16, 8, kNoButtonId},
-          {Move::Up, true, 0, false, true, 0, 1, 8, 8, kNoButtonId}}},
+          {Move::Up, true, 1, true, true, 0, 9, 16, 8, kNoSelectionId},
+          {Move::Up, true, 0, false, true, 0, 1, 8, 8, kNoSelectionId}}},
         {20,
-         {{Move::First, true, 0, false, true, 0, 1, 8, -1, kUpArrowId},
-          {Move::Down, true, 1, true, true, 12, 9, 16, 1, kUpArrowId},
+         {{Move::First, true, 0, false, true, 0, 1, 8, -1, kUpId},
+          {Move::Down, true, 1, true, true, 12, 9, 16, 1, kUpId},
           {Move::Down, true, 2, true, false, 4, 17, 20, 1, 2004},
-          {Move::Up, true, 1, true, true, 0, 9, 16, 8, kNoButtonId},
+          {Move::Up, true, 1, true, true, 0, 9, 16, 8, kNoSelectionId},
           {Move::Down, true, 2, true, false, 4, 17, 20, 1, 2004},
-          {Move::Up, true, 1, true, true, 0, 9, 16, 8, kNoButtonId},
-          {Move::Up, true, 0, false, true, 0, 1, 8, 8, kNoButtonId}}},
+          {Move::Up, true, 1, true, true, 0, 9, 16, 8, kNoSelectionId},
+          {Move::Up, true, 0, false, true, 0, 1, 8, 8, kNoSelectionId}}},
     };
     for (const Scenario& s : scenarios) {
         IndexFile index(folder_, Numbered(s.count));
@@ -157,16 +158,16 @@ TEST_F(PagingTest, PagesForEveryListLength) {
             EXPECT_EQ(step.up ? 1 : 0, pages.Fields().upShown);
             EXPECT_EQ(step.down ? 1 : 0, pages.Fields().downShown);
             EXPECT_EQ(step.lastPageCount, pages.Fields().lastPageCount);
-            EXPECT_EQ(step.up, panel.Shown(kUpArrowId));
-            EXPECT_EQ(step.down, panel.Shown(kDownArrowId));
+            EXPECT_EQ(step.up, panel.Shown(kUpId));
+            EXPECT_EQ(step.down, panel.Shown(kDownId));
             EXPECT_EQ(Range(step.first, step.last), panel.ShownLabels());
             if (step.changes) {
                 EXPECT_EQ(step.restEntry, panel.pointerEntry);
                 EXPECT_EQ(step.selectedId, panel.selectedId);
             }
-            EXPECT_EQ(kUpLabel, panel.stateLabels[kUpArrowId]);
-            EXPECT_EQ(kDownLabel, panel.stateLabels[kDownArrowId]);
-            EXPECT_EQ(kCloseLabel, panel.stateLabels[kCloseButtonId]);
+            EXPECT_EQ(kUpLabel, panel.stateLabels[kUpId]);
+            EXPECT_EQ(kDownLabel, panel.stateLabels[kDownId]);
+            EXPECT_EQ(kCloseLabel, panel.stateLabels[kCloseId]);
         }
     }
 }
@@ -195,8 +196,8 @@ TEST_F(PagingTest, EmptyOrMissingIndexShowsNoItemAndNoArrow) {
         pages.SetIndexFile(index.path);
         pages.ShowFirstPage(true);
         EXPECT_TRUE(panel.ShownLabels().empty());
-        EXPECT_FALSE(panel.Shown(kUpArrowId));
-        EXPECT_FALSE(panel.Shown(kDownArrowId));
+        EXPECT_FALSE(panel.Shown(kUpId));
+        EXPECT_FALSE(panel.Shown(kDownId));
         pages.PageDown();
         pages.PageUp();
         EXPECT_EQ(PageFields{}, pages.Fields());
@@ -214,22 +215,22 @@ TEST_F(PagingTest, ArrowKeysStopAtTheEndsOfEachPage) {
 
     pages.ShowFirstPage(true);
     EXPECT_FALSE(panel::NavigateUp(KeysAt(pages, 2001)).moved);  // UP hidden: the first item is the top
-    EXPECT_FALSE(panel::NavigateDown(KeysAt(pages, kDownArrowId)).moved);
-    EXPECT_EQ(kDownArrowId, panel::NavigateDown(KeysAt(pages, 2008)).selectedId);
+    EXPECT_FALSE(panel::NavigateDown(KeysAt(pages, kDownId)).moved);
+    EXPECT_EQ(kDownId, panel::NavigateDown(KeysAt(pages, 2008)).selectedId);
 
     pages.PageDown();  // items 9-16, both arrows
-    EXPECT_FALSE(panel::NavigateUp(KeysAt(pages, kUpArrowId)).moved);
-    EXPECT_FALSE(panel::NavigateDown(KeysAt(pages, kDownArrowId)).moved);
+    EXPECT_FALSE(panel::NavigateUp(KeysAt(pages, kUpId)).moved);
+    EXPECT_FALSE(panel::NavigateDown(KeysAt(pages, kDownId)).moved);
 
     pages.PageDown();  // items 17-20 on 2001-2004
     EXPECT_FALSE(panel::NavigateDown(KeysAt(pages, 2004)).moved);
     EXPECT_EQ(2004, panel::NavigateDown(KeysAt(pages, 2003)).selectedId);
-    EXPECT_FALSE(panel::NavigateUp(KeysAt(pages, kUpArrowId)).moved);
+    EXPECT_FALSE(panel::NavigateUp(KeysAt(pages, kUpId)).moved);
 
     pages.PageUp();  // lastPageCount back to 0: the full page is free again
-    EXPECT_EQ(kDownArrowId, panel::NavigateDown(KeysAt(pages, 2008)).selectedId);
+    EXPECT_EQ(kDownId, panel::NavigateDown(KeysAt(pages, 2008)).selectedId);
     // From "no button" after the move up, Down lands on the first item.
-    EXPECT_EQ(2001, panel::NavigateDown(KeysAt(pages, kNoButtonId)).selectedId);
+    EXPECT_EQ(2001, panel::NavigateDown(KeysAt(pages, kNoSelectionId)).selectedId);
 
     IndexFile three(folder_, Numbered(3));
     pages.SetIndexFile(three.path);

@@ -1,5 +1,5 @@
 #pragma once
-// Built-in operations that only note that they ran.
+// Built-in operations that only note that they ran, by the names the command table gives them.
 #include <string>
 #include <vector>
 
@@ -7,22 +7,8 @@
 
 struct RecordingActions : IItemActions {
     std::vector<std::string> calls;
-    int Note(const char* name) {
-        calls.push_back(name);
+    int Run(const BuiltInCommand& command) override {
+        calls.push_back(command.operation);
         return 1;
     }
-    int LaunchTunecast() override { return Note("LaunchTunecast"); }
-    int LaunchJournal() override { return Note("LaunchJournal"); }
-    int LaunchCeldrift() override { return Note("LaunchCeldrift"); }
-    int ToggleWirelessLan() override { return Note("ToggleWirelessLan"); }
-    int ToggleBluetooth() override { return Note("ToggleBluetooth"); }
-    int ShowBrightnessOsd() override { return Note("ShowBrightnessOsd"); }
-    int ShowDisplayOutputDialog() override { return Note("ShowDisplayOutputDialog"); }
-    int SuspendSystem() override { return Note("SuspendSystem"); }
-    int HibernateSystem() override { return Note("HibernateSystem"); }
-    int LaunchLoupette() override { return Note("LaunchLoupette"); }
-    int LaunchNetquill() override { return Note("LaunchNetquill"); }
-    int LaunchAmbrosel() override { return Note("LaunchAmbrosel"); }
-    int OpenTabletPcSettings() override { return Note("OpenTabletPcSettings"); }
-    int LaunchOxtane() override { return Note("LaunchOxtane"); }
 };

@@ -182,7 +182,7 @@ TEST_P(PanelStartTest, ShowsOnlyWhatTheUserMayUse) {
     CCorvelaDlg panel(nullptr, rights);
     ASSERT_TRUE(panel.Create());
     ASSERT_NE(nullptr, panel.Handle());
-    ASSERT_EQ(1, panel.wmiConnected) << "the simulator did not connect";
+    ASSERT_TRUE(panel.WmiConnected()) << "the simulator did not connect";
 
     for (const char* key : kAdminOnlyKeys)
         EXPECT_EQ(administrator ? 1u : 0u, ReadNumber(ItemPath(key), "Check", 99)) << key;
@@ -208,7 +208,7 @@ TEST_P(PanelStartTest, ShowsOnlyWhatTheUserMayUse) {
     ::PostMessageA(panel.Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(panel.Handle()); }, kCloseTimeoutMs));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(index.c_str())) << index;
-    EXPECT_EQ(0, panel.wmiConnected);
+    EXPECT_FALSE(panel.WmiConnected());
 }
 
 INSTANTIATE_TEST_SUITE_P(Rights, PanelStartTest,
