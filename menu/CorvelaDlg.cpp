@@ -232,10 +232,12 @@ LRESULT CCorvelaDlg::OnItemCommand(const fw::Msg& m) {
 // --- close ---------------------------------------------------------------------------------------
 
 void CCorvelaDlg::ReleaseResources() {
-    if (resourcesReleased_) return;
-    resourcesReleased_ = true;
+    if (closing_) return;
+    closing_ = true;
     ReleaseWmi(acpi_, wmiConnected_);
     if (indexFilePath_[0]) ::DeleteFileA(indexFilePath_);
+    // A close from outside while the display-output dialog runs ends that dialog as well.
+    if (subDialog_) subDialog_->Close();
 }
 
 // The default processing turns WM_CLOSE into the cancel command, which ends the modal run.

@@ -16,6 +16,7 @@
 #include "PanelWindow.h"
 #include "PngResource.h"
 #include "RightsProbe.h"
+#include "SubDialog.h"
 #include "Text.h"
 #include "WAcpi.h"
 
@@ -80,6 +81,7 @@ private:
     // do to the window (IItemPanel).
     void PressItem(int id);
     int ShowDisplayOutputDialog();
+    int RunSubDialog(ISubDialog& dialog);
     void ShowControl(int id, bool show) override;
     void RepaintControl(int id) override;
     void RepaintPanel() override;
@@ -120,6 +122,7 @@ private:
     RECT buttonRects_[panel::kButtonCount] = {};
     int captureToolPresent_ = 0;
     int subDialogOpen_ = 0;  // the display-output dialog runs: the keys are its own
+    ISubDialog* subDialog_ = nullptr;  // that dialog, while it runs
     LayeredAttributesProc layeredAttributesProc_ = nullptr;
 
     CHotspotBtn buttons_[panel::kButtonCount + 1];  // 2000-2009, then 3000
@@ -127,7 +130,7 @@ private:
     CPngResource highlightStream_;
     char indexFilePath_[kTextCap] = {};
     HICON icon_ = nullptr;  // a shared resource icon: never destroyed
-    bool resourcesReleased_ = false;
+    bool closing_ = false;  // the close steps have run: nothing shows again
 
     // The item pages (the one owner of the page state), the dispatch of a press and the actions
     // behind the items; made last, as they work on the members above.

@@ -11,19 +11,27 @@ void CCorvelaDlg::PressItem(int id) {
     if (!items_.PressItem(button->GetLabel(), Handle())) ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
 }
 
-// Command 2007: the panel hides while the display-output dialog runs and comes back after it.
+// Command 2007.
 int CCorvelaDlg::ShowDisplayOutputDialog() {
-    HWND panel = Handle();
+    CMonitorPlaceholderDlg dialog;
+    return RunSubDialog(dialog);
+}
+
+// The panel hides while the dialog runs and comes back after it, unless it was closed meanwhile:
+// then nothing of it shows again and the modal run ends once the dialog has.
+int CCorvelaDlg::RunSubDialog(ISubDialog& dialog) {
     // The flag goes up before the panel hides: hiding takes the activation away, and a panel
     // that loses it while no sub-dialog runs closes itself.
     subDialogOpen_ = 1;
-    ::ShowWindow(panel, SW_HIDE);
-    RunMonitorPlaceholder(panel, subDialogOpen_);
+    subDialog_ = &dialog;
+    ::ShowWindow(Handle(), SW_HIDE);
+    dialog.Run(Handle());
+    subDialog_ = nullptr;
+    subDialogOpen_ = 0;
+    if (closing_ || !Handle()) return 1;
     // Back in its place and active again, so that leaving it closes it as before.
-    if (::IsWindow(panel)) {
-        ::ShowWindow(panel, SW_SHOW);
-        ::SetForegroundWindow(panel);
-    }
+    ::ShowWindow(Handle(), SW_SHOW);
+    ::SetForegroundWindow(Handle());
     return 1;
 }
 

@@ -247,8 +247,7 @@ TEST_F(ItemsPanelTest, RadioItemsSwitchTheFirmwareAndTheCaptionsFollow) {
         EXPECT_EQ(p.bluetoothCaption, labels[1]);
         Screenshot(p.shot);
         if (!p.button) break;
-        const POINT at = Middle(p.button - 2000);
-        suite::ClickAt(at.x, at.y);
+        ClickButton(p.button - 2000);
         ExpectClosed();
         DWORD word = 0;
         suite::ReadDword(kSimKey, "0_49", &word, HKEY_LOCAL_MACHINE);
@@ -271,10 +270,9 @@ TEST_F(ItemsPanelTest, UserProgramStartsAndThePanelCloses) {
     HWND panel = StartPanel();
     ASSERT_NE(nullptr, panel);
     EXPECT_EQ("My Tool", ShownLabels(panel)[2]);
-    const POINT at = Middle(3);
-    suite::MovePointer(at.x, at.y);
+    HoverButton(3);
     Screenshot("user-program-selected");
-    suite::ClickAt(at.x, at.y);
+    ClickButton(3);
     ExpectClosed();
     EXPECT_TRUE(suite::WaitUntil([&] { return ReadFile(log).find(" end ") != std::string::npos; }, 8000))
         << "the user's program did not run";
@@ -290,8 +288,7 @@ TEST_F(ItemsPanelTest, DisplayOutputHidesThePanelAndBringsItBack) {
     WriteStore(items);
     HWND panel = StartPanel();
     ASSERT_NE(nullptr, panel);
-    const POINT at = Middle(3);
-    suite::ClickAt(at.x, at.y);
+    ClickButton(3);
     HWND box = suite::WaitForWindow(kMonitorTitle, 5000);
     ASSERT_NE(nullptr, box);
     EXPECT_FALSE(::IsWindowVisible(panel)) << "the panel hides while the dialog runs";
@@ -310,5 +307,51 @@ TEST_F(ItemsPanelTest, DisplayOutputHidesThePanelAndBringsItBack) {
     suite::PressKey(VK_DOWN);
     EXPECT_TRUE(suite::WaitUntil([] { return SamePoint(suite::PointerPos(), Spot(4)); }, 3000));
 }
+
+
+// A close that reaches the panel while the display-output dialog runs (a second start, the
+// close message) ends the dialog and the program; the panel never shows again on the way out.
+enum class OutsideClose { SecondStart, PanelCloseMessage };
+
+class DisplayOutputCloseTest : public ItemsPanelTest, public ::testing::WithParamInterface<OutsideClose> {};
+
+TEST_P(DisplayOutputCloseTest, EndsTheDialogAndTheProgramWithoutShowingThePanelAgain) {
+    std::vector<Item> items = StandIns(10);
+    items.insert(items.begin() + 2, Item{"Monitor", "Monitor", 1, 2007, ""});
+    WriteStore(items);
+    HWND panel = StartPanel();
+    ASSERT_NE(nullptr, panel);
+    ClickButton(3);
+    ASSERT_NE(nullptr, suite::WaitForWindow(kMonitorTitle, 5000));
+    ASSERT_TRUE(suite::WaitUntil([&] { return !::IsWindowVisible(panel); }, 3000));
+
+    suite::ProgramRun second;
+    if (GetParam() == OutsideClose::SecondStart) {
+        second = suite::ProgramRun::Start("Corvela.exe");
+        ASSERT_TRUE(second.Started());
+    } else {
+        ::PostMessageA(panel, 5043, 0, 0);
+    }
+    bool shownAgain = false;
+    const bool ended = suite::WaitUntil(
+        [&] {
+            shownAgain = shownAgain || (::IsWindow(panel) && ::IsWindowVisible(panel));
+            return !run_.Running();
+        },
+        kCloseTimeoutMs, 2);
+    EXPECT_TRUE(ended) << "Corvela.exe still runs";
+    EXPECT_FALSE(shownAgain) << "the closed panel showed itself again";
+    EXPECT_EQ(nullptr, ::FindWindowA(nullptr, kMonitorTitle)) << "the dialog outlived the panel";
+    EXPECT_EQ(nullptr, ::FindWindowA(nullptr, kPanelTitle));
+    if (second.Started()) {
+        EXPECT_TRUE(second.WaitForExit(kCloseTimeoutMs));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(WhileTheDialogRuns, DisplayOutputCloseTest,
+                         ::testing::Values(OutsideClose::SecondStart, OutsideClose::PanelCloseMessage),
+                         [](const ::testing::TestParamInfo<OutsideClose>& info) {
+                             return info.param == OutsideClose::SecondStart ? "SecondStart" : "PanelCloseMessage";
+                         });
 
 }  // namespace

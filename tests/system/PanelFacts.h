@@ -28,6 +28,23 @@ inline POINT Middle(int index) {
 }
 inline bool SamePoint(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
 
+// Puts the pointer in the middle of button 2000 + `index` as a real pointer gets there, in more
+// than one step (a button holding the capture takes the first move after a jump), and waits until
+// it is there.
+inline void HoverButton(int index) {
+    const POINT at = Middle(index);
+    MovePointer(at.x - 1, at.y);
+    Settle(60);
+    MovePointer(at.x, at.y);
+    WaitUntil([&] { return SamePoint(PointerPos(), at); }, 2000);
+    Settle(100);
+}
+inline void ClickButton(int index) {
+    HoverButton(index);
+    const POINT at = Middle(index);
+    ClickAt(at.x, at.y);
+}
+
 // Closes a panel left open (as a second start does) and waits for it to go.
 inline void CloseAnyPanel(DWORD timeoutMs) {
     if (HWND open = ::FindWindowA(nullptr, kPanelTitle)) ::PostMessageA(open, WM_CLOSE, 0, 0);
