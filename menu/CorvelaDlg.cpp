@@ -113,8 +113,14 @@ int CCorvelaDlg::HitTestButtons(POINT screenPoint) {
     POINT client = screenPoint;
     ::ScreenToClient(Handle(), &client);
     const int index = panel::HitTestButtons(buttonRects_, client);
-    if (index != panel::kNoButton) selectedId_ = panel::kUpId + index;
+    if (index == panel::kNoButton || !ControlShown(panel::kUpId + index)) return panel::kNoButton;
+    selectedId_ = panel::kUpId + index;
     return index;
+}
+
+bool CCorvelaDlg::ControlShown(int id) const {
+    HWND control = Item(id);
+    return control && (::GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 void CCorvelaDlg::MovePointerToSelected() {

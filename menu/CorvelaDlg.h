@@ -64,8 +64,11 @@ private:
     void LayoutButtons();
     // Makes the window layered with constant alpha 204; opaque when the system cannot.
     void ApplyPanelAlpha();
-    // Index 0-9 of the button under `screenPoint`, or panel::kNoButton; selects the button found.
+    // Index 0-9 of the shown button under `screenPoint`, or panel::kNoButton; selects the button
+    // found. A hidden button is never found: it is not on the screen.
     int HitTestButtons(POINT screenPoint);
+    // Whether control `id` is shown (its own visibility, whether or not the panel is).
+    bool ControlShown(int id) const;
     // Puts the pointer one pixel inside the selected button, selects what lies there and gives the
     // selected button the focus.
     void MovePointerToSelected();

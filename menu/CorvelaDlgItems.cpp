@@ -6,7 +6,8 @@
 
 void CCorvelaDlg::PressItem(int id) {
     CHotspotBtn* button = Button(id);
-    if (!button) return;
+    // A command for a button that is not on the screen (posted from outside) presses nothing.
+    if (!button || !ControlShown(id)) return;
     // Every press closes the menu, except the display output, after which the panel stays.
     if (!items_.PressItem(button->GetLabel(), Handle())) ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
 }

@@ -23,7 +23,7 @@ bool CCorvelaDlg::HandleKeyDown(UINT key) {
                                            items_.CheckedCount()};
             const panel::KeyNavResult next =
                 key == VK_DOWN ? panel::NavigateDown(state) : panel::NavigateUp(state);
-            if (next.moved) {
+            if (next.moved && ControlShown(next.selectedId)) {
                 selectedId_ = next.selectedId;
                 MovePointerToSelected();
             }
@@ -49,7 +49,8 @@ void CCorvelaDlg::PressSelectedByKey() {
     if (!::GetCursorPos(&pointer) || !::GetWindowRect(Handle(), &window) || !::PtInRect(&window, pointer))
         return;
     CHotspotBtn* button = selectedId_ == panel::kCloseId ? nullptr : Button(selectedId_);
-    if (!button || !button->Handle()) return;  // nothing selected (after a page up)
+    // Nothing selected (after a page up), or a button that is not on the screen.
+    if (!button || !button->Handle() || !ControlShown(selectedId_)) return;
     ::SetFocus(button->Handle());
     char text[kTextCap] = {};
     ::GetWindowTextA(button->Handle(), text, sizeof(text));

@@ -125,11 +125,13 @@ void CItemPages::Apply(const PagePlan& plan, bool administrator) {
     if (plan.setUpClose) p.SetStateLabel(kCloseId, kCloseLabel);
     if (plan.repaintPanel) p.RepaintPanel();
 
-    for (int i = 0; i < plan.labelCount; ++i) {
+    for (int i = 0; i < kItemsPerPage; ++i) {
         const int id = kFirstItemId + i;
         const int position = plan.firstPosition + i;
-        const std::string label = position < count ? LabelAt(position, administrator) : std::string();
-        if (plan.giveHighlight) p.GiveHighlight(id);
+        // A button the page does not show carries nothing: no left-over label can be pressed.
+        const bool labelled = i < plan.labelCount && position < count;
+        const std::string label = labelled ? LabelAt(position, administrator) : std::string();
+        if (i < plan.labelCount && plan.giveHighlight) p.GiveHighlight(id);
         p.SetItemLabel(id, label.c_str());
         p.RepaintControl(id);
     }

@@ -42,7 +42,8 @@ struct PagePlan {
     bool setUpClose = false;     // the close button gets its label and pictures as well
     bool giveHighlight = false;  // the item buttons get the highlight strip (first page)
     int firstPosition = 0;       // list position (0-based) labelled onto button 2001
-    int labelCount = 0;          // buttons 2001..2000+labelCount are relabelled, in order
+    int labelCount = 0;          // buttons 2001..2000+labelCount get the labels from firstPosition on;
+                                 // every other item button is cleared
     int shownCount = 0;          // buttons 2001..2000+shownCount are shown, the other item buttons hidden
     bool repaintPanel = false;
     std::vector<PointerStep> pointer;  // in order; the last one is where the pointer rests

@@ -354,4 +354,35 @@ INSTANTIATE_TEST_SUITE_P(WhileTheDialogRuns, DisplayOutputCloseTest,
                              return info.param == OutsideClose::SecondStart ? "SecondStart" : "PanelCloseMessage";
                          });
 
+
+// Nine items: after DOWN only the ninth is on the screen. A pointer resting where the third was,
+// then Enter, must not run the third: a hidden button is never selected and carries no label.
+TEST_F(ItemsPanelTest, EnterNeverRunsAnItemThatIsNotOnTheScreen) {
+    suite::ScratchFolder folder("items-hidden");
+    const std::string third = folder.Join("Third.exe");
+    const std::string log = folder.Join("third.log");
+    ASSERT_TRUE(::CopyFileA(suite::ToolFile("Stub.exe").c_str(), third.c_str(), FALSE));
+    ASSERT_TRUE(::WritePrivateProfileStringA("stub", "log", log.c_str(), folder.Join("Third.stub.ini").c_str()));
+    std::vector<Item> items = StandIns(10);
+    items[2].path = third;
+    WriteStore(items);
+    // Ten item keys keep the store healthy; nine of them are checked.
+    suite::SetDword((std::string(kStoreKey) + "\\" + items[9].key).c_str(), "Check", 0);
+    HWND panel = StartPanel();
+    ASSERT_NE(nullptr, panel);
+    ClickButton(9);
+    ASSERT_TRUE(suite::WaitUntil([&] { return ShownLabels(panel) == Labels(9, 9); }, 3000));
+    for (int id = 2002; id <= 2008; ++id) {
+        char text[260] = {};
+        ::GetWindowTextA(::GetDlgItem(panel, id), text, sizeof(text));
+        EXPECT_STREQ("", text) << "hidden button " << id;
+    }
+    HoverButton(3);
+    suite::PressKey(VK_RETURN);
+    // Enter presses what is selected on the screen: the ninth item, which runs nothing and closes.
+    ExpectClosed();
+    suite::Settle(1000);  // a start of the third would have logged by now
+    EXPECT_EQ("", ReadFile(log)) << "the hidden third item ran";
+}
+
 }  // namespace

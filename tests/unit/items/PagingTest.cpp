@@ -161,6 +161,10 @@ TEST_F(PagingTest, PagesForEveryListLength) {
             EXPECT_EQ(step.up, panel.Shown(kUpId));
             EXPECT_EQ(step.down, panel.Shown(kDownId));
             EXPECT_EQ(Range(step.first, step.last), panel.ShownLabels());
+            for (int id = kFirstItemId; id <= kLastItemId; ++id) {
+                if (panel.Shown(id)) continue;
+                EXPECT_EQ("", panel.labels[id]) << "hidden button " << id << " keeps a label";
+            }
             if (step.changes) {
                 EXPECT_EQ(step.restEntry, panel.pointerEntry);
                 EXPECT_EQ(step.selectedId, panel.selectedId);
