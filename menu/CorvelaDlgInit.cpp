@@ -60,8 +60,10 @@ bool CCorvelaDlg::OnInitDialog() {
     ::Sleep(kIndexSettleMs);
     LayoutButtons();
     items_.ShowFirstPage(indexFilePath_, administrator);
-    ::SetTimer(Handle(), kFirstShowTimer, kFirstShowDelayMs, nullptr);
+    // The tray rule may have to tell the user something; the panel shows after that message, so
+    // that the box keeps the activation while it is up.
     ApplyTrayRule();
+    ::SetTimer(Handle(), kFirstShowTimer, kFirstShowDelayMs, nullptr);
     return true;
 }
 

@@ -448,8 +448,14 @@ TEST_F(TrayRuleTest, ClosesTheTrayProgramWhenItShouldNotRun) {
 }
 
 // "TrayChk" 1, no tray window and no Perchlet.exe: the user is told in a message box owned by the
-// panel, and the panel shows once it is closed.
-TEST_F(TrayRuleTest, ReportsAMissingTrayProgramThenShowsThePanel) {
+// panel, and the panel shows once it is dismissed, however that is done (a user's click or key goes
+// through the X server; a posted OK is what another program would do), and stays until the user
+// leaves it.
+enum class Dismissal { PostedOk, ClickOnOk, EnterKey };
+
+class TrayMessageTest : public TrayRuleTest, public ::testing::WithParamInterface<Dismissal> {};
+
+TEST_P(TrayMessageTest, ReportsAMissingTrayProgramThenShowsThePanel) {
     ASSERT_TRUE(::DeleteFileA(tray_.c_str()));
     WriteCustomStore(10, 3, 1);
     run_ = suite::ProgramRun::StartFile(corvela_, nullptr, install_.Path());
@@ -462,15 +468,45 @@ TEST_F(TrayRuleTest, ReportsAMissingTrayProgramThenShowsThePanel) {
     // The message text is the box's static control (id 0xFFFF).
     EXPECT_EQ(MissingTrayProgramText(), suite::WindowTextW(::GetDlgItem(box, 0xFFFF)))
         << Narrow(suite::WindowTextW(::GetDlgItem(box, 0xFFFF)));
+    ASSERT_TRUE(suite::WaitUntil([&] { return ::GetForegroundWindow() == box; }, kCloseTimeoutMs))
+        << "the message box does not hold the activation";
     suite::SaveScreenshot(std::string("startup-no-tray-program-") + LanguageTag());
-    ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    switch (GetParam()) {
+        case Dismissal::PostedOk:
+            ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            break;
+        case Dismissal::ClickOnOk: {
+            const POINT ok = suite::ControlMiddle(box, IDOK);
+            ASSERT_TRUE(suite::XdoTool("mousemove " + std::to_string(ok.x) + " " + std::to_string(ok.y) +
+                                       " click 1"));
+            break;
+        }
+        case Dismissal::EnterKey:
+            ASSERT_TRUE(suite::XdoTool("key Return"));
+            break;
+    }
     ASSERT_TRUE(suite::WaitUntil([&] { return !::IsWindow(box); }, kCloseTimeoutMs));
 
     EXPECT_EQ(panel, ::FindWindowA(nullptr, kPanelTitle)) << "the panel opens after the message";
     EXPECT_TRUE(WaitPlaced(panel));
     EXPECT_EQ(CustomLabels(3), ShownLabels(panel)) << Show(ShownLabels(panel));
     EXPECT_EQ(nullptr, ::FindWindowA(nullptr, kTrayTitle));
+    suite::Settle(500);
+    ASSERT_EQ(panel, ::FindWindowA(nullptr, kPanelTitle)) << "the panel closed after the message";
+    // It holds the activation again: leaving it closes it as always.
+    suite::ClickAt(300, 300);
+    EXPECT_TRUE(suite::WaitForWindowGone(kPanelTitle, kCloseTimeoutMs))
+        << "a click outside left the panel open";
     CloseAndExpectGone(install_.Join("Pellary.ini"));
 }
+
+std::string DismissalName(const ::testing::TestParamInfo<Dismissal>& info) {
+    static const char* const kNames[] = {"PostedOk", "ClickOnOk", "EnterKey"};
+    return kNames[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Dismissed, TrayMessageTest,
+                         ::testing::Values(Dismissal::PostedOk, Dismissal::ClickOnOk, Dismissal::EnterKey),
+                         DismissalName);
 
 }  // namespace

@@ -229,6 +229,12 @@ bool XdoTool(const std::string& arguments, DWORD timeoutMs) {
     return done;
 }
 
+POINT ControlMiddle(HWND dialog, int id) {
+    RECT r = {0, 0, 0, 0};
+    ::GetWindowRect(::GetDlgItem(dialog, id), &r);
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
 bool FileExists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

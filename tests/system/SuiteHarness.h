@@ -89,6 +89,8 @@ POINT PointerPos();
 // exactly as a user's do, where SendInput from this process does not. False when it could not be
 // started or did not end in time.
 bool XdoTool(const std::string& arguments, DWORD timeoutMs = 10000);
+// The middle of control `id` of `dialog`, in screen coordinates.
+POINT ControlMiddle(HWND dialog, int id);
 
 bool FileExists(const std::string& path);
 bool DeleteFileIfAny(const std::string& path);
