@@ -274,16 +274,12 @@ TEST_F(CorvelaPanelTest, EnterPressesTheSelectedItemOnlyWithThePointerInside) {
 // One Enter is one press, also after the arrow keys have moved the focus: the item's program
 // starts once.
 TEST_F(CorvelaPanelTest, EnterPressesOnce) {
-    char temp[MAX_PATH] = {};
-    ::GetTempPathA(sizeof(temp), temp);
-    const std::string folder = std::string(temp) + "corvela-enter";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string program = folder + "\\Item3.exe";
-    const std::string log = folder + "\\item3.log";
+    suite::ScratchFolder folder("corvela-enter");
+    const std::string program = folder.Join("Item3.exe");
+    const std::string log = folder.Join("item3.log");
     ASSERT_TRUE(::CopyFileA(suite::ToolFile("Stub.exe").c_str(), program.c_str(), FALSE));
     ASSERT_TRUE(
-        ::WritePrivateProfileStringA("stub", "log", "item3.log", (folder + "\\Item3.stub.ini").c_str()));
-    suite::DeleteFileIfAny(log);
+        ::WritePrivateProfileStringA("stub", "log", "item3.log", folder.Join("Item3.stub.ini").c_str()));
     suite::SetString("Software\\Brevant\\Corvela\\Stand-in 03", "Path", program.c_str());
 
     ASSERT_NE(nullptr, StartPanel());

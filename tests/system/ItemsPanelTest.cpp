@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -26,23 +24,6 @@ const DWORD kCloseTimeoutMs = 8000;
 
 // The whole screen as <build>\screenshots\items-<name>.png.
 void Screenshot(const char* name) { suite::SaveScreenshot(std::string("items-") + name); }
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string Temp(const char* name) {
-    char temp[MAX_PATH] = {};
-    ::GetTempPathA(sizeof(temp), temp);
-    return std::string(temp) + name;
-}
-
-std::string StubExe() {
-    return suite::DistDir().substr(0, suite::DistDir().find_last_of('\\')) + "\\tools\\Stub.exe";
-}
 
 std::string StoreText(const char* item, const char* value) {
     char path[160];
@@ -256,13 +237,13 @@ TEST_F(ItemsPanelTest, RadioItemsSwitchTheFirmwareAndTheCaptionsFollow) {
 }
 
 TEST_F(ItemsPanelTest, UserProgramStartsAndThePanelCloses) {
-    const std::string folder = Temp("items-user");
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string exe = folder + "\\UserTool.exe";
-    const std::string log = folder + "\\usertool.log";
-    ::DeleteFileA(log.c_str());
-    ASSERT_TRUE(::CopyFileA(StubExe().c_str(), exe.c_str(), FALSE)) << StubExe();
-    std::ofstream(folder + "\\UserTool.stub.ini", std::ios::binary) << "[stub]\r\nlog=" << log << "\r\n";
+    suite::ScratchFolder folder("items-user");
+    const std::string exe = folder.Join("UserTool.exe");
+    const std::string log = folder.Join("usertool.log");
+    ASSERT_TRUE(::CopyFileA(suite::ToolFile("Stub.exe").c_str(), exe.c_str(), FALSE))
+        << suite::ToolFile("Stub.exe");
+    ASSERT_TRUE(
+        ::WritePrivateProfileStringA("stub", "log", log.c_str(), folder.Join("UserTool.stub.ini").c_str()));
 
     std::vector<Item> items = StandIns(10);
     items.insert(items.begin() + 2, Item{"My Tool", "My Tool", 0, 0, exe});
@@ -274,9 +255,10 @@ TEST_F(ItemsPanelTest, UserProgramStartsAndThePanelCloses) {
     Screenshot("user-program-selected");
     ClickButton(3);
     ExpectClosed();
-    EXPECT_TRUE(suite::WaitUntil([&] { return ReadFile(log).find(" end ") != std::string::npos; }, 8000))
+    EXPECT_TRUE(
+        suite::WaitUntil([&] { return suite::ReadFileText(log).find(" end ") != std::string::npos; }, 8000))
         << "the user's program did not run";
-    EXPECT_NE(std::string::npos, ReadFile(log).find(" start"));
+    EXPECT_NE(std::string::npos, suite::ReadFileText(log).find(" start"));
     Screenshot("user-program-started");
 }
 
@@ -307,7 +289,6 @@ TEST_F(ItemsPanelTest, DisplayOutputHidesThePanelAndBringsItBack) {
     suite::PressKey(VK_DOWN);
     EXPECT_TRUE(suite::WaitUntil([] { return SamePoint(suite::PointerPos(), Spot(4)); }, 3000));
 }
-
 
 // A close that reaches the panel while the display-output dialog runs (a second start, the
 // close message) ends the dialog and the program; the panel never shows again on the way out.
@@ -351,9 +332,9 @@ TEST_P(DisplayOutputCloseTest, EndsTheDialogAndTheProgramWithoutShowingThePanelA
 INSTANTIATE_TEST_SUITE_P(WhileTheDialogRuns, DisplayOutputCloseTest,
                          ::testing::Values(OutsideClose::SecondStart, OutsideClose::PanelCloseMessage),
                          [](const ::testing::TestParamInfo<OutsideClose>& info) {
-                             return info.param == OutsideClose::SecondStart ? "SecondStart" : "PanelCloseMessage";
+                             return info.param == OutsideClose::SecondStart ? "SecondStart"
+                                                                            : "PanelCloseMessage";
                          });
-
 
 // Nine items: after DOWN only the ninth is on the screen. A pointer resting where the third was,
 // then Enter, must not run the third: a hidden button is never selected and carries no label.
@@ -362,7 +343,8 @@ TEST_F(ItemsPanelTest, EnterNeverRunsAnItemThatIsNotOnTheScreen) {
     const std::string third = folder.Join("Third.exe");
     const std::string log = folder.Join("third.log");
     ASSERT_TRUE(::CopyFileA(suite::ToolFile("Stub.exe").c_str(), third.c_str(), FALSE));
-    ASSERT_TRUE(::WritePrivateProfileStringA("stub", "log", log.c_str(), folder.Join("Third.stub.ini").c_str()));
+    ASSERT_TRUE(
+        ::WritePrivateProfileStringA("stub", "log", log.c_str(), folder.Join("Third.stub.ini").c_str()));
     std::vector<Item> items = StandIns(10);
     items[2].path = third;
     WriteStore(items);
@@ -382,7 +364,7 @@ TEST_F(ItemsPanelTest, EnterNeverRunsAnItemThatIsNotOnTheScreen) {
     // Enter presses what is selected on the screen: the ninth item, which runs nothing and closes.
     ExpectClosed();
     suite::Settle(1000);  // a start of the third would have logged by now
-    EXPECT_EQ("", ReadFile(log)) << "the hidden third item ran";
+    EXPECT_EQ("", suite::ReadFileText(log)) << "the hidden third item ran";
 }
 
 }  // namespace

@@ -241,31 +241,6 @@ bool FileExists(const std::string& path) {
 
 bool DeleteFileIfAny(const std::string& path) { return ::DeleteFileA(path.c_str()) || !FileExists(path); }
 
-bool RemoveFolderTree(const std::string& path) {
-    if (path.empty() || !FileExists(path)) return true;
-    // SHFileOperation wants a list ending in two zeros.
-    std::string list = path;
-    list.push_back('\0');
-    list.push_back('\0');
-    SHFILEOPSTRUCTA op = {};
-    op.wFunc = FO_DELETE;
-    op.pFrom = list.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    ::SHFileOperationA(&op);
-    return !FileExists(path);
-}
-
-ScratchFolder::ScratchFolder(const char* tag) {
-    char temp[MAX_PATH] = {};
-    const DWORD n = ::GetTempPathA(sizeof(temp), temp);
-    if (n == 0 || n >= sizeof(temp)) return;
-    path_ = std::string(temp) + tag + "-" + std::to_string(::GetCurrentProcessId());
-    RemoveFolderTree(path_);
-    ::CreateDirectoryA(path_.c_str(), nullptr);
-}
-
-ScratchFolder::~ScratchFolder() { RemoveFolderTree(path_); }
-
 std::wstring WindowTextW(HWND hwnd) {
     wchar_t text[1024] = {};
     ::GetWindowTextW(hwnd, text, 1024);
@@ -322,6 +297,11 @@ bool ReadDword(const char* keyPath, const char* name, DWORD* value, HKEY root) {
     return ::SHGetValueA(root, keyPath, name, &type, value, &size) == ERROR_SUCCESS && type == REG_DWORD;
 }
 
+DWORD ReadDwordOr(const char* keyPath, const char* name, DWORD fallback, HKEY root) {
+    DWORD value = 0;
+    return ReadDword(keyPath, name, &value, root) ? value : fallback;
+}
+
 void DeleteTree(const char* keyPath, HKEY root) { ::SHDeleteKeyA(root, keyPath); }
 
 bool KeyExists(const char* keyPath, HKEY root) {
@@ -348,6 +328,16 @@ std::wstring ReadTextW(const char* keyPath, const char* name, HKEY root) {
     if (::SHGetValueW(root, path.c_str(), value.c_str(), &type, text, &size) != ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
         return std::wstring();
+    return text;
+}
+
+std::string ReadText(const char* keyPath, const char* name, HKEY root) {
+    char text[1024] = {};
+    DWORD type = 0;
+    DWORD size = sizeof(text) - 1;
+    if (::SHGetValueA(root, keyPath, name, &type, text, &size) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ))
+        return std::string();
     return text;
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "Handles.h"
+#include "ScratchFolder.h"
 
 namespace suite {
 
@@ -95,23 +96,6 @@ POINT ControlMiddle(HWND dialog, int id);
 bool FileExists(const std::string& path);
 bool DeleteFileIfAny(const std::string& path);
 
-// A folder of its own under the temporary folder ("<temp>\<tag>-<process id>"), made empty when
-// the object is made and removed with everything in it when it goes.
-class ScratchFolder {
-public:
-    explicit ScratchFolder(const char* tag);
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::string& Path() const { return path_; }
-    std::string Join(const std::string& name) const { return path_ + "\\" + name; }
-
-private:
-    std::string path_;
-};
-// Removes a folder with everything in it; true when it is gone.
-bool RemoveFolderTree(const std::string& path);
-
 // The window's text as the program set it, whatever the code page of this process.
 std::wstring WindowTextW(HWND hwnd);
 // UTF-16 of UTF-8 text (test sources hold their Korean texts in UTF-8).
@@ -124,11 +108,15 @@ bool EndProgramsWithWindow(const char* title, DWORD timeoutMs);
 bool SetDword(const char* keyPath, const char* name, DWORD value, HKEY root = HKEY_CURRENT_USER);
 bool SetString(const char* keyPath, const char* name, const char* value, HKEY root = HKEY_CURRENT_USER);
 bool ReadDword(const char* keyPath, const char* name, DWORD* value, HKEY root = HKEY_CURRENT_USER);
+// The number, or `fallback` when it is missing or not a REG_DWORD.
+DWORD ReadDwordOr(const char* keyPath, const char* name, DWORD fallback, HKEY root = HKEY_CURRENT_USER);
 void DeleteTree(const char* keyPath, HKEY root = HKEY_CURRENT_USER);
 bool KeyExists(const char* keyPath, HKEY root = HKEY_CURRENT_USER);
 // Number of subkeys of the key; -1 when it cannot be opened.
 int CountSubkeys(const char* keyPath, HKEY root = HKEY_CURRENT_USER);
 // A text value read as UTF-16 (Korean names intact in any locale); empty when missing.
 std::wstring ReadTextW(const char* keyPath, const char* name, HKEY root = HKEY_CURRENT_USER);
+// The same in this process's ANSI code page (as the programs read it).
+std::string ReadText(const char* keyPath, const char* name, HKEY root = HKEY_CURRENT_USER);
 
 }  // namespace suite

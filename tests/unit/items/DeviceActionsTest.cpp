@@ -58,7 +58,7 @@ protected:
         ReleaseWmi(acpi_, connected_);
     }
 
-    TempFolder folder_{"device"};
+    ScratchFolder folder_{"device"};
     ScratchStore store_;
     CWAcpi acpi_;
     int connected_ = 0;
@@ -183,7 +183,7 @@ protected:
         return LogLinesWith(log_, " arg ");
     }
 
-    TempFolder folder_{"power"};
+    ScratchFolder folder_{"power"};
     std::string log_ = folder_.Join("suspend.log");
     ScratchStore store_;
     CWAcpi acpi_;

@@ -168,7 +168,7 @@ TEST_F(RunItemByLabelTest, DisplayNamesComeFromTheValueOfTheStringTable) {
 }
 
 TEST_F(RunItemByLabelTest, UserProgramStartsForAnAdministratorOnly) {
-    TempFolder folder("dispatch");
+    ScratchFolder folder("dispatch");
     const std::string log = folder.Join("user.log");
     InstallStub(folder.Path(), "UserTool.exe", log);
     store_.AddItem("Tool", UserItem("My Tool", folder.Join("UserTool.exe")));

@@ -18,18 +18,6 @@
 
 namespace {
 
-
-void RemoveTree(const std::string& path) {
-    // SHFileOperation wants a double-terminated list.
-    std::string from = path;
-    from.push_back('\0');
-    SHFILEOPSTRUCTA op = {};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    ::SHFileOperationA(&op);
-}
-
 void MakeFolders(const std::string& folder) {
     for (std::size_t i = 3; i <= folder.size(); ++i)
         if (i == folder.size() || folder[i] == '\\') ::CreateDirectoryA(folder.substr(0, i).c_str(), nullptr);
@@ -77,18 +65,6 @@ std::vector<std::string> LogLinesWith(const std::string& path, const std::string
     }
     return lines;
 }
-
-TempFolder::TempFolder(const char* tag) {
-    char temp[MAX_PATH] = {};
-    ::GetTempPathA(sizeof(temp), temp);
-    char unique[64];
-    std::snprintf(unique, sizeof(unique), "%s%lu_%d", tag, ::GetCurrentProcessId(), ++g_counter);
-    path_ = std::string(temp) + unique;
-    RemoveTree(path_);
-    MakeFolders(path_);
-}
-
-TempFolder::~TempFolder() { RemoveTree(path_); }
 
 void InstallStub(const std::string& folder, const std::string& fileName, const std::string& log,
                  const std::vector<std::string>& settings) {

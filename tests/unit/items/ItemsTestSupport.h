@@ -11,9 +11,12 @@
 #include <vector>
 
 #include "ItemTexts.h"
+#include "ScratchFolder.h"
 #include "MenuItemRecord.h"
 #include "MenuItemStore.h"
 #include "StoreNotifier.h"
+
+using suite::ScratchFolder;
 
 // Text of the ANSI code page from UTF-8 source text (Korean strings in the tests).
 std::string Ansi(const char* utf8);
@@ -25,20 +28,6 @@ std::string ReadWholeFile(const std::string& path);
 bool WaitForText(const std::string& path, const std::string& needle, DWORD timeoutMs = 10000);
 // Lines of a stub log that contain `part`.
 std::vector<std::string> LogLinesWith(const std::string& path, const std::string& part);
-
-// A folder under the temporary folder, removed with everything in it at the end.
-class TempFolder {
-public:
-    explicit TempFolder(const char* tag);
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& Path() const { return path_; }
-    std::string Join(const std::string& name) const { return path_ + "\\" + name; }
-
-private:
-    std::string path_;
-};
 
 // Copies the stub to `folder`\`fileName` (folders made as needed) with an ini beside it, so that
 // the copy logs to `log` however it is started. `settings` adds "key=value" lines (class=, title=).

@@ -77,7 +77,7 @@ protected:
             ::WritePrivateProfileStringA("Check", std::to_string(i + 1).c_str(), names_[i].c_str(),
                                          index_.c_str());
     }
-    TempFolder folder_{"labels"};
+    ScratchFolder folder_{"labels"};
     std::vector<std::string> names_;
     std::string index_;
 };

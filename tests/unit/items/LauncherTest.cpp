@@ -74,8 +74,8 @@ protected:
         EXPECT_TRUE(seen[0].hasIcon);
     }
 
-    TempFolder corvela_{"corvela"};
-    TempFolder programFiles_{"progfiles"};
+    ScratchFolder corvela_{"corvela"};
+    ScratchFolder programFiles_{"progfiles"};
     ScratchStore run_;  // a key of its own stands in for the machine's Run list
     LaunchPlaces places_;
 };

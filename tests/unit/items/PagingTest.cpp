@@ -48,7 +48,7 @@ struct FakePanel : IItemPanel {
 
 // An index file whose "Check" section lists `names`.
 struct IndexFile {
-    explicit IndexFile(const TempFolder& folder, const std::vector<std::string>& names)
+    explicit IndexFile(const ScratchFolder& folder, const std::vector<std::string>& names)
         : path(folder.Join("Pellary.ini")) {
         ::WritePrivateProfileStringA("Check", "Count", std::to_string(names.size()).c_str(), path.c_str());
         for (std::size_t i = 0; i < names.size(); ++i)
@@ -95,7 +95,7 @@ struct Scenario {
 
 class PagingTest : public ::testing::Test {
 protected:
-    TempFolder folder_{"paging"};
+    ScratchFolder folder_{"paging"};
     CFixedRightsProbe admin_{true};
 };
 

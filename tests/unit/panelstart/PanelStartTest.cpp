@@ -16,13 +16,15 @@
 #include "GdiplusSession.h"
 #include "Handles.h"
 #include "ItemTexts.h"
+#include "PanelFacts.h"
 #include "RegistrySnapshot.h"
 #include "RightsProbe.h"
 
 namespace {
 
-const char kStoreKey[] = "Software\\Brevant\\Corvela";
-const char kSimKey[] = "Software\\FirmwareSim";
+using suite::panel::kSimKey;
+using suite::panel::kStoreKey;
+
 const char kLocatorServerKey[] =
     "Software\\Classes\\CLSID\\{4590F811-1D3A-11D0-891F-00AA004B2E24}\\InprocServer32";
 // The items a user who is not an administrator never sees.
@@ -34,57 +36,9 @@ const DWORD kCloseTimeoutMs = 5000;
 
 std::string ItemPath(const char* key) { return std::string(kStoreKey) + "\\" + key; }
 
-// "<build>\dist\<name>": the test program lives in <build>\tests.
-std::string DistFile(const char* name) {
-    char path[MAX_PATH] = {};
-    const DWORD n = ::GetModuleFileNameA(nullptr, path, sizeof(path));
-    if (n == 0 || n >= sizeof(path)) return std::string();
-    std::string folder(path);
-    folder = folder.substr(0, folder.find_last_of('\\'));  // <build>\tests
-    folder = folder.substr(0, folder.find_last_of('\\'));  // <build>
-    return folder + "\\dist\\" + name;
-}
-
-DWORD ReadNumber(const std::string& keyPath, const char* name, DWORD fallback) {
-    DWORD value = 0;
-    DWORD type = 0;
-    DWORD size = sizeof(value);
-    if (::SHGetValueA(HKEY_CURRENT_USER, keyPath.c_str(), name, &type, &value, &size) != ERROR_SUCCESS ||
-        type != REG_DWORD)
-        return fallback;
-    return value;
-}
-
-std::string ReadText(const std::string& keyPath, const char* name, HKEY root = HKEY_CURRENT_USER) {
-    char text[260] = {};
-    DWORD type = 0;
-    DWORD size = sizeof(text) - 1;
-    if (::SHGetValueA(root, keyPath.c_str(), name, &type, text, &size) != ERROR_SUCCESS || type != REG_SZ)
-        return std::string();
-    return text;
-}
-
-bool SetNumber(HKEY root, const char* keyPath, const char* name, DWORD value) {
-    return ::SHSetValueA(root, keyPath, name, REG_DWORD, &value, sizeof(value)) == ERROR_SUCCESS;
-}
-
-bool SetText(const std::string& keyPath, const char* name, const std::string& text) {
-    return ::SHSetValueA(HKEY_CURRENT_USER, keyPath.c_str(), name, REG_SZ, text.c_str(),
-                         static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
-}
-
-int CountItemKeys() {
-    fw::RegKey key;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kStoreKey, 0, KEY_READ, key.Put()) != ERROR_SUCCESS) return 0;
-    DWORD count = 0;
-    ::RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr, nullptr,
-                       nullptr, nullptr, nullptr);
-    return static_cast<int>(count);
-}
-
 // The default item set, as the registry editor imports it for the panel.
 bool ImportDefaults() {
-    const std::string file = DistFile("config.bin");
+    const std::string file = suite::DistFile("config.bin");
     if (::GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
     std::string commandLine = "regedit.exe /s \"" + file + "\"";
     STARTUPINFOA si = {};
@@ -95,22 +49,6 @@ bool ImportDefaults() {
     fw::KernelHandle process(pi.hProcess);
     fw::KernelHandle thread(pi.hThread);
     return ::WaitForSingleObject(process.Get(), kImportTimeoutMs) == WAIT_OBJECT_0;
-}
-
-// Runs this thread's messages until `done` holds or `timeoutMs` has passed.
-template <class Condition>
-bool PumpUntil(Condition done, DWORD timeoutMs) {
-    const DWORD start = ::GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        if (done()) return true;
-        if (::GetTickCount() - start >= timeoutMs) return done();
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
 }
 
 // The labels of the item buttons the panel shows, top to bottom.
@@ -144,7 +82,8 @@ class PanelStartTest : public ::testing::TestWithParam<RightsCase> {
 protected:
     void SetUp() override {
         // Without the simulator, Wine's own WMI would crash this process at the first request.
-        if (ReadText(kLocatorServerKey, nullptr, HKEY_LOCAL_MACHINE).find("FirmwareSim") == std::string::npos)
+        if (suite::ReadText(kLocatorServerKey, nullptr, HKEY_LOCAL_MACHINE).find("FirmwareSim") ==
+            std::string::npos)
             GTEST_SKIP() << "the firmware simulator is not registered (run under scripts/winenv)";
         // The panel acts on these windows; the test must be alone with it.
         ASSERT_EQ(nullptr, ::FindWindowA(nullptr, kPanelTitle)) << "a panel is open";
@@ -152,22 +91,26 @@ protected:
 
         ::SHDeleteKeyA(HKEY_LOCAL_MACHINE, kStoreKey);  // no machine defaults to seed from
         ::SHDeleteKeyA(HKEY_CURRENT_USER, kStoreKey);
-        ASSERT_TRUE(ImportDefaults()) << DistFile("config.bin");
-        ASSERT_GE(CountItemKeys(), 10);
+        ASSERT_TRUE(ImportDefaults()) << suite::DistFile("config.bin");
+        ASSERT_GE(suite::CountSubkeys(kStoreKey), 10);
         // The tray rule would otherwise look for Perchlet.exe beside this program and say so in a
         // message box.
-        ASSERT_TRUE(SetNumber(HKEY_CURRENT_USER, kStoreKey, "TrayChk", 0));
-        ASSERT_TRUE(SetNumber(HKEY_LOCAL_MACHINE, kSimKey, "FailConnect", 0));
-        ASSERT_TRUE(SetNumber(HKEY_LOCAL_MACHINE, kSimKey, "FailGet", 0));
-        ASSERT_TRUE(SetNumber(HKEY_LOCAL_MACHINE, kSimKey, "0_49", kRadioWord));
-        for (const char* key : kAdminOnlyKeys) ASSERT_EQ(1u, ReadNumber(ItemPath(key), "Check", 0)) << key;
+        ASSERT_TRUE(suite::SetDword(kStoreKey, "TrayChk", 0));
+        ASSERT_TRUE(suite::SetDword(kSimKey, "FailConnect", 0, HKEY_LOCAL_MACHINE));
+        ASSERT_TRUE(suite::SetDword(kSimKey, "FailGet", 0, HKEY_LOCAL_MACHINE));
+        ASSERT_TRUE(suite::SetDword(kSimKey, "0_49", kRadioWord, HKEY_LOCAL_MACHINE));
+        for (const char* key : kAdminOnlyKeys)
+            ASSERT_EQ(1u, suite::ReadDwordOr(ItemPath(key).c_str(), "Check", 0)) << key;
         texts_ = ItemTexts::Load();
         ASSERT_FALSE(texts_.nameValue.empty());
         // A caption an administrator's earlier start left behind.
-        ASSERT_TRUE(SetText(ItemPath("Airvane"), texts_.nameValue.c_str(), texts_.wlanOff));
+        ASSERT_TRUE(
+            suite::SetString(ItemPath("Airvane").c_str(), texts_.nameValue.c_str(), texts_.wlanOff.c_str()));
     }
 
-    std::string Name(const char* key) const { return ReadText(ItemPath(key), texts_.nameValue.c_str()); }
+    std::string Name(const char* key) const {
+        return suite::ReadText(ItemPath(key).c_str(), texts_.nameValue.c_str());
+    }
 
     suite::RegistrySnapshot store_{HKEY_CURRENT_USER, kStoreKey};
     suite::RegistrySnapshot machine_{HKEY_LOCAL_MACHINE, kStoreKey};
@@ -185,7 +128,7 @@ TEST_P(PanelStartTest, ShowsOnlyWhatTheUserMayUse) {
     ASSERT_TRUE(panel.WmiConnected()) << "the simulator did not connect";
 
     for (const char* key : kAdminOnlyKeys)
-        EXPECT_EQ(administrator ? 1u : 0u, ReadNumber(ItemPath(key), "Check", 99)) << key;
+        EXPECT_EQ(administrator ? 1u : 0u, suite::ReadDwordOr(ItemPath(key).c_str(), "Check", 99)) << key;
 
     // An administrator's captions name the action the firmware state allows; anyone else's name
     // both.
@@ -206,7 +149,7 @@ TEST_P(PanelStartTest, ShowsOnlyWhatTheUserMayUse) {
 
     // The panel closes as it does for a user, and takes its index file along.
     ::PostMessageA(panel.Handle(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(panel.Handle()); }, kCloseTimeoutMs));
+    EXPECT_TRUE(suite::WaitUntil([&] { return !::IsWindowVisible(panel.Handle()); }, kCloseTimeoutMs));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(index.c_str())) << index;
     EXPECT_FALSE(panel.WmiConnected());
 }
