@@ -240,6 +240,8 @@ LRESULT CCorvelaDlg::OnItemCommand(const fw::Msg& m) {
 void CCorvelaDlg::ReleaseResources() {
     if (closing_) return;
     closing_ = true;
+    // A panel closed before its first show never shows.
+    ::KillTimer(Handle(), kFirstShowTimer);
     ReleaseWmi(acpi_, wmiConnected_);
     if (indexFilePath_[0]) ::DeleteFileA(indexFilePath_);
     // A close from outside while the display-output dialog runs ends that dialog as well.

@@ -93,6 +93,7 @@ private:
     void GiveHighlight(int id) override;
     void MovePointerTo(int entry, bool hitTest) override;
     void SetSelectedId(int id) override { selectedId_ = id; }
+    void ResetButtonStates() override;
 
     // Close: what every way out of the panel does before the window goes.
     void ReleaseResources();

@@ -30,7 +30,9 @@ int CCorvelaDlg::RunSubDialog(ISubDialog& dialog) {
     subDialog_ = nullptr;
     subDialogOpen_ = 0;
     if (closing_ || !Handle()) return 1;
-    // Back in its place and active again, so that leaving it closes it as before.
+    // The pressed item must not come back pressed. Back in its place and active again, so that
+    // leaving it closes it as before.
+    ResetButtonStates();
     ::ShowWindow(Handle(), SW_SHOW);
     ::SetForegroundWindow(Handle());
     return 1;
@@ -67,4 +69,10 @@ void CCorvelaDlg::MovePointerTo(int entry, bool hitTest) {
     ::ClientToScreen(Handle(), &at);
     ::SetCursorPos(at.x, at.y);
     if (hitTest) HitTestButtons(at);
+}
+
+void CCorvelaDlg::ResetButtonStates() {
+    for (int id = panel::kUpId; id <= panel::kDownId; ++id) {
+        if (CHotspotBtn* b = Button(id)) b->SetButtonState(1);
+    }
 }

@@ -120,6 +120,8 @@ void CItemPages::Apply(const PagePlan& plan, bool administrator) {
     // Everything that may change is hidden while it is relabelled, so no button shows a
     // half-changed page.
     for (int id = kUpId; id <= kDownId; ++id) p.ShowControl(id, false);
+    // A button pressed or hovered on the page before must not carry that look onto this one.
+    p.ResetButtonStates();
     p.SetStateLabel(kUpId, kUpLabel);
     p.SetStateLabel(kDownId, kDownLabel);
     if (plan.setUpClose) p.SetStateLabel(kCloseId, kCloseLabel);

@@ -80,6 +80,8 @@ public:
     // runs the panel's hit test there when asked.
     virtual void MovePointerTo(int entry, bool hitTest) = 0;
     virtual void SetSelectedId(int id) = 0;
+    // Puts the buttons 2000-2009 back in their first state (no hover, press or mark).
+    virtual void ResetButtonStates() = 0;
 };
 
 class CItemPages {

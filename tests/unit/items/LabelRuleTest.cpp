@@ -27,6 +27,7 @@ struct LabelPanel : IItemPanel {
     void GiveHighlight(int) override {}
     void MovePointerTo(int, bool) override {}
     void SetSelectedId(int) override {}
+    void ResetButtonStates() override {}
     std::vector<std::string> Shown() const {
         std::vector<std::string> out;
         for (int id = kFirstItemId; id <= kLastItemId; ++id)

@@ -35,6 +35,7 @@ struct FakePanel : IItemPanel {
         if (hitTest) selectedId = kUpId + entry;
     }
     void SetSelectedId(int id) override { selectedId = id; }
+    void ResetButtonStates() override {}
 
     // Labels of the item buttons shown, top to bottom.
     std::vector<std::string> ShownLabels() const {

@@ -73,12 +73,8 @@ std::string Show(const std::vector<std::string>& labels) {
 // COM as the program sets it up, once for the whole test program.
 const auto* const g_comEnvironment = ::testing::AddGlobalTestEnvironment(new SuiteComEnvironment);
 
-struct RightsCase {
-    const char* name;
-    bool administrator;
-};
-
-class PanelStartTest : public ::testing::TestWithParam<RightsCase> {
+// The prefix's store filled with the default item set, the firmware simulator answering.
+class PanelFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         // Without the simulator, Wine's own WMI would crash this process at the first request.
@@ -117,6 +113,13 @@ protected:
     suite::RegistrySnapshot sim_{HKEY_LOCAL_MACHINE, kSimKey};
     ItemTexts texts_;
 };
+
+struct RightsCase {
+    const char* name;
+    bool administrator;
+};
+
+class PanelStartTest : public PanelFixture, public ::testing::WithParamInterface<RightsCase> {};
 
 TEST_P(PanelStartTest, ShowsOnlyWhatTheUserMayUse) {
     const bool administrator = GetParam().administrator;
@@ -158,5 +161,33 @@ INSTANTIATE_TEST_SUITE_P(Rights, PanelStartTest,
                          ::testing::Values(RightsCase{"NotAdministrator", false},
                                            RightsCase{"Administrator", true}),
                          [](const ::testing::TestParamInfo<RightsCase>& info) { return info.param.name; });
+
+// Every page change puts the ten buttons back in their first state: an arrow just pressed, or an
+// item that was hovered or marked, does not carry that look onto the next page.
+TEST_F(PanelFixture, PageChangesPutTheButtonsBackInTheirFirstState) {
+    // All fifteen default items checked: two pages.
+    fw::RegKey store;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, kStoreKey, 0, KEY_READ, store.Put()));
+    char name[260];
+    for (DWORD i = 0; ::RegEnumKeyA(store.Get(), i, name, sizeof(name)) == ERROR_SUCCESS; ++i)
+        ASSERT_TRUE(suite::SetDword(ItemPath(name).c_str(), "Check", 1));
+    const CFixedRightsProbe rights(true);
+    CGdiplusSession gdiplus;
+    CCorvelaDlg panel(nullptr, rights);
+    ASSERT_TRUE(panel.Create());
+    ASSERT_TRUE(::IsWindowVisible(panel.Item(2009)));
+
+    for (int arrow : {2009, 2000, 2009}) {
+        SCOPED_TRACE(arrow == 2009 ? "DOWN" : "UP");
+        for (int id = 2000; id <= 2009; ++id) {
+            panel.Button(id)->SetButtonState(3);
+            panel.Button(id)->SetButtonState(4);
+        }
+        ::SendMessageA(panel.Handle(), WM_COMMAND, MAKEWPARAM(arrow, BN_CLICKED), 0);
+        for (int id = 2000; id <= 2009; ++id) EXPECT_EQ(0, panel.Button(id)->stateFlags) << id;
+    }
+    ::PostMessageA(panel.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(suite::WaitUntil([&] { return !::IsWindowVisible(panel.Handle()); }, kCloseTimeoutMs));
+}
 
 }  // namespace
