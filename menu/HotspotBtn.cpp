@@ -200,7 +200,7 @@ void CHotspotBtn::Paint(HDC dc, const RECT& client) {
     if (const StateImageSet* set = StateImagesOf(label))
         PaintStateImage(dc, set->width, set->height);
     else
-        PaintItem(dc, (stateFlags & kHover) != 0);
+        PaintItem(dc, client, (stateFlags & kHover) != 0);
 }
 
 void CHotspotBtn::PaintStateImage(HDC dc, int width, int height) {
@@ -212,19 +212,23 @@ void CHotspotBtn::PaintStateImage(HDC dc, int width, int height) {
     DrawPng(dc, stream, 0, 0, width, height);
 }
 
-void CHotspotBtn::PaintItem(HDC dc, bool highlighted) {
+void CHotspotBtn::PaintItem(HDC dc, const RECT& client, bool highlighted) {
     if (highlighted && highlightStream) {
         CPngPicture strip(highlightStream);
         strip.DrawPart(dc, 0, 0, highlightOffset, kHighlightY, 212, 48);
     }
     DrawPng(dc, icon_.Stream(), kIconX, 0, kIconSize, kIconSize);
-    DrawLabel(dc, highlighted ? RGB(0, 0, 0) : RGB(160, 160, 160));
+    DrawLabel(dc, client, highlighted ? RGB(0, 0, 0) : RGB(160, 160, 160));
 }
 
-void CHotspotBtn::DrawLabel(HDC dc, COLORREF color) {
+// A label wider than the button ends in an ellipsis rather than being cut inside a letter; the
+// label itself stays as it is (it is the item's key).
+void CHotspotBtn::DrawLabel(HDC dc, const RECT& client, COLORREF color) {
     fw::Font font(CreateButtonFont(IsKoreanSystemLocale()));
     fw::SelectObjectScope select(dc, font.Get());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, color);
-    ::TextOutA(dc, kLabelX, kLabelY, label.c_str(), static_cast<int>(label.size()));
+    RECT area = {kLabelX, kLabelY, client.right, client.bottom};
+    ::DrawTextA(dc, label.c_str(), static_cast<int>(label.size()), &area,
+                DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 }

@@ -46,8 +46,8 @@ private:
 
     void Paint(HDC dc, const RECT& client);
     void PaintStateImage(HDC dc, int width, int height);
-    void PaintItem(HDC dc, bool highlighted);
-    void DrawLabel(HDC dc, COLORREF color);
+    void PaintItem(HDC dc, const RECT& client, bool highlighted);
+    void DrawLabel(HDC dc, const RECT& client, COLORREF color);
     void Redraw();
     void ReleaseIcon();
     void ReleaseStateImages();

@@ -2,7 +2,10 @@
 // plays the panel (titled "Corvela", so the button's movement reports reach it).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
+
+#include "Handles.h"
 
 #include "HotspotBtn.h"
 
@@ -59,6 +62,7 @@ protected:
         button.label = "Notepad";
     }
 
+public:
     static void Pump() {
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -66,6 +70,8 @@ protected:
             ::DispatchMessageA(&msg);
         }
     }
+
+protected:
     static void Send(CHotspotBtn& b, UINT message, int x, int y, WPARAM keys = 0) {
         ::SendMessageA(b.Handle(), message, keys, MAKELPARAM(x, y));
     }
@@ -152,6 +158,105 @@ TEST_F(HotspotBtnTest, SetButtonState) {
         first_.SetButtonState(s.n);
         EXPECT_EQ(s.expected, first_.stateFlags) << s.n;
     }
+}
+
+// The label as the button draws it on the screen: for each column of the label's part of the
+// button (from x 87 on), the top and bottom rows that hold ink (-1 where none).
+struct LabelInk {
+    std::vector<int> top, bottom;
+    int LastColumn() const {
+        for (int x = static_cast<int>(top.size()) - 1; x >= 0; --x)
+            if (top[x] >= 0) return x;
+        return -1;
+    }
+};
+
+LabelInk CaptureLabelInk(HWND button) {
+    RECT r;
+    ::GetWindowRect(button, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC screen = ::GetDC(nullptr);
+    fw::Bitmap dib(::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    {
+        fw::MemoryDC memory(screen);
+        fw::SelectObjectScope select(memory.Get(), dib.Get());
+        ::BitBlt(memory.Get(), 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    }
+    ::ReleaseDC(nullptr, screen);
+    LabelInk ink;
+    if (!bits) return ink;
+    const BYTE* pixels = static_cast<const BYTE*>(bits);
+    for (int x = 87; x < width; ++x) {
+        int top = -1, bottom = -1;
+        for (int y = 0; y < height; ++y) {
+            const BYTE* p = pixels + (static_cast<std::size_t>(y) * width + x) * 4;
+            if (p[0] + p[1] + p[2] < 3 * 60) continue;
+            if (top < 0) top = y;
+            bottom = y;
+        }
+        ink.top.push_back(top);
+        ink.bottom.push_back(bottom);
+    }
+    return ink;
+}
+
+bool operator==(const LabelInk& a, const LabelInk& b) { return a.top == b.top && a.bottom == b.bottom; }
+
+// The button repainted with its new label, as the screen shows it once the picture has changed
+// from `before` and holds still.
+LabelInk RepaintedLabelInk(HWND button, const LabelInk& before) {
+    ::InvalidateRect(button, nullptr, TRUE);
+    LabelInk now = before;
+    for (int tries = 0; tries < 150; ++tries) {
+        HotspotBtnTest::Pump();
+        ::Sleep(20);
+        LabelInk next = CaptureLabelInk(button);
+        if (!(next == before) && next == now) return next;
+        now = next;
+    }
+    return now;
+}
+
+// A label wider than the button ends in an ellipsis, whose dots sit low on the line, instead of
+// being cut inside a letter; the label itself stays as it is. A label that fits is drawn whole.
+TEST_F(HotspotBtnTest, ALabelTooWideForTheButtonEndsInAnEllipsis) {
+    const char kWide[] = "Brightness Control";
+    const LabelInk before = CaptureLabelInk(first_.Handle());
+    first_.label = kWide;
+    first_.SetText(kWide);
+    const LabelInk wide = RepaintedLabelInk(first_.Handle(), before);
+    const int last = wide.LastColumn();
+    ASSERT_GT(last, 0) << "no label on the screen";
+    int lineTop = 1000, lineBottom = -1;
+    for (std::size_t x = 0; x < wide.top.size(); ++x) {
+        if (wide.top[x] < 0) continue;
+        lineTop = std::min(lineTop, wide.top[x]);
+        lineBottom = std::max(lineBottom, wide.bottom[x]);
+    }
+    // The last six columns of ink belong to the last dot: low and short, not a letter's stroke.
+    for (int x = std::max(0, last - 5); x <= last; ++x) {
+        if (wide.top[x] < 0) continue;
+        EXPECT_LE(wide.bottom[x] - wide.top[x], 3) << "column " << 87 + x << " holds more than a dot";
+        EXPECT_GT(wide.top[x], lineTop + (lineBottom - lineTop) / 2) << "column " << 87 + x;
+    }
+    EXPECT_EQ(kWide, first_.label);
+    char text[64] = {};
+    first_.GetText(text, sizeof(text));
+    EXPECT_STREQ(kWide, text);
+
+    // A short label keeps its last letter.
+    first_.label = "Menu";
+    const LabelInk shortLabel = RepaintedLabelInk(first_.Handle(), wide);
+    const int end = shortLabel.LastColumn();
+    ASSERT_GT(end, 0);
+    EXPECT_GT(shortLabel.bottom[end] - shortLabel.top[end], 3) << "'u' ends in a stroke, not a dot";
 }
 
 }  // namespace
