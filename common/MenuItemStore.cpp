@@ -130,14 +130,14 @@ int CMenuItemStore::IsSystemItem(const char* displayName) const {
 // missing. A key that cannot be opened ends the rebuild there, with the entries found before it.
 // Each key is opened once and the numbers are looked up in a table, so the cost grows with the
 // number of keys, not with its square; the section is written in one piece.
-void CMenuItemStore::RebuildOrderIndex(const char* indexFilePath) {
-    if (!indexFilePath) return;
+bool CMenuItemStore::RebuildOrderIndex(const char* indexFilePath) {
+    if (!indexFilePath) return false;
     if (settings_.resetWhenShort && CountItems() < kMinHealthyItems && !ResetToDefaults()) {
         // One attempt only: the panel shows what the store holds rather than wait on end.
         ::OutputDebugStringA("Corvela: default item set incomplete, showing the store as it is\n");
     }
     fw::RegKey root = store::OpenKey(settings_.userRoot, settings_.keyPath, KEY_ENUMERATE_SUB_KEYS);
-    if (!root) return;
+    if (!root) return true;
     const DWORD count = store::CountSubkeys(root.Get());
 
     constexpr DWORD kUnseen = MAXDWORD;
@@ -175,13 +175,13 @@ void CMenuItemStore::RebuildOrderIndex(const char* indexFilePath) {
         if (!stopped && firstWithOrder[number] != kUnseen)
             entries.emplace_back(number, names[firstWithOrder[number]]);
     }
-    CIndexFile(indexFilePath).WriteSection(kOrderSection, count, entries);
+    return CIndexFile(indexFilePath).WriteSection(kOrderSection, count, entries);
 }
 
 // Section "Check": "Count" = the number of checked items listed, then their display names in the
 // order of the section "Order". Written only when at least one item is checked.
-void CMenuItemStore::RebuildCheckIndex(const char* indexFilePath) const {
-    if (!indexFilePath) return;
+bool CMenuItemStore::RebuildCheckIndex(const char* indexFilePath) const {
+    if (!indexFilePath) return false;
     CIndexFile file(indexFilePath);
     const DWORD total = file.ReadCount(kOrderSection, store::kMaxItemKeys);
     const char* valueName = DisplayValueName();
@@ -201,7 +201,7 @@ void CMenuItemStore::RebuildCheckIndex(const char* indexFilePath) const {
         ReadString(itemPath, valueName, display, sizeof(display));
         checked.emplace_back(static_cast<DWORD>(checked.size() + 1), display);
     }
-    if (!checked.empty()) file.WriteSection(kCheckSection, static_cast<DWORD>(checked.size()), checked);
+    return checked.empty() || file.WriteSection(kCheckSection, static_cast<DWORD>(checked.size()), checked);
 }
 
 int CMenuItemStore::ReadItem(const char* keyName, MenuItemRecord* record) const {

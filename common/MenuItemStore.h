@@ -78,10 +78,13 @@ public:
     int IsSystemItem(const char* displayName) const;
 
     // Rebuilds the section "Order" of the index file from the items' "Order" values and clears
-    // "New" and "Delete" on the item keys it visits; see the .cpp for the exact rule.
-    void RebuildOrderIndex(const char* indexFilePath);
-    // Rebuilds the section "Check" from the section "Order" and the items' "Check" values.
-    void RebuildCheckIndex(const char* indexFilePath) const;
+    // "New" and "Delete" on the item keys it visits; see the .cpp for the exact rule. False when
+    // the file could not be written (a store that cannot be opened writes nothing, and is no
+    // failure of the file).
+    bool RebuildOrderIndex(const char* indexFilePath);
+    // Rebuilds the section "Check" from the section "Order" and the items' "Check" values. False
+    // when the file could not be written.
+    bool RebuildCheckIndex(const char* indexFilePath) const;
 
     // Fills missing per-user values from the machine defaults key and refreshes the names and
     // paths of the items that key holds.

@@ -55,7 +55,8 @@ private:
     void ShapeWindow();
     void CheckStore();
     void ApplyRights(bool administrator);
-    void PrepareIndexFile();
+    bool PrepareIndexFile();
+    void ReportIndexNotWritten();
     void ApplyTrayRule();
     void AbandonStart();
 

@@ -5,6 +5,7 @@
 
 #include "Handles.h"
 #include "IndexFile.h"
+#include "IndexFilePath.h"
 #include "StoreRegistry.h"
 #include "ProgramFolder.h"
 #include "ProgramLauncher.h"
@@ -56,7 +57,13 @@ bool CCorvelaDlg::OnInitDialog() {
     ::SetWindowTextA(Handle(), kPanelTitle);
     const bool administrator = IsAdministrator();
     ApplyRights(administrator);
-    PrepareIndexFile();
+    if (!PrepareIndexFile()) {
+        // An empty menu would look like a menu without items; the user is told instead.
+        ReportIndexNotWritten();
+        ReleaseResources();
+        AbandonStart();
+        return false;
+    }
     ::Sleep(kIndexSettleMs);
     LayoutButtons();
     items_.ShowFirstPage(indexFilePath_, administrator);
@@ -112,12 +119,17 @@ void CCorvelaDlg::ApplyRights(bool administrator) {
     for (const char* item : kAdminOnlyItems) store_.WriteDword(store_.ItemPath(item), kCheckValue, 0);
 }
 
-void CCorvelaDlg::PrepareIndexFile() {
-    TextZero(indexFilePath_);
-    if (!GetProgramFilePath(kIndexFileName, indexFilePath_, sizeof(indexFilePath_))) return;
+bool CCorvelaDlg::PrepareIndexFile() {
+    if (!GetUserIndexFilePath(indexFilePath_, sizeof(indexFilePath_))) return false;
     ::DeleteFileA(indexFilePath_);
-    store_.RebuildOrderIndex(indexFilePath_);
-    store_.RebuildCheckIndex(indexFilePath_);
+    return store_.RebuildOrderIndex(indexFilePath_) && store_.RebuildCheckIndex(indexFilePath_);
+}
+
+void CCorvelaDlg::ReportIndexNotWritten() {
+    std::string text = LoadText(IDS_INDEX_NOT_WRITTEN);
+    text += "\n";
+    text += indexFilePath_[0] ? indexFilePath_ : "Pellary.ini";
+    ::MessageBoxA(Handle(), text.c_str(), kPanelMessageCaption, MB_ICONERROR);
 }
 
 // The tray program follows the setting: started when it should run and does not, told to go when
@@ -135,7 +147,7 @@ void CCorvelaDlg::ApplyTrayRule() {
         } else {
             char text[kTextCap * 2];
             LoadText(IDS_NO_TRAY_PROGRAM, text, sizeof(text));
-            ::MessageBoxA(Handle(), text, kTrayTitle, MB_ICONINFORMATION);
+            ::MessageBoxA(Handle(), text, kPanelMessageCaption, MB_ICONINFORMATION);
         }
     } else if (trayCheck != 1 && tray) {
         ::PostMessageA(tray, WM_CLOSE, 0, 0);

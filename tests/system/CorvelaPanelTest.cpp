@@ -43,7 +43,7 @@ protected:
         CloseAnyPanel();
         suite::SetDword(kSimKey, "FailConnect", 0, HKEY_LOCAL_MACHINE);
         WriteStandInStore(8);
-        index_ = suite::DistFile("Pellary.ini");
+        index_ = UserIndexFile();
         suite::DeleteFileIfAny(index_);
         suite::MovePointer(100, 100);  // off the panel, so that no stray hover changes the selection
         suite::Settle(50);

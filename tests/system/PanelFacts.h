@@ -2,6 +2,9 @@
 // What every system test knows of Corvela's panel on the 1024 x 768 desktop with the task bar at the
 // bottom: its title, where it stands, where its buttons are, and how to wait for it to stand there.
 #include <windows.h>
+#include <shlobj.h>
+
+#include <string>
 
 #include "SuiteHarness.h"
 
@@ -17,6 +20,15 @@ inline constexpr RECT kButtons[10] = {
     {104, 50, 120, 60}, {4, 72, 208, 120},  {4, 123, 208, 171}, {4, 174, 208, 222}, {4, 225, 208, 273},
     {4, 276, 208, 324}, {4, 327, 208, 375}, {4, 378, 208, 426}, {4, 429, 208, 477}, {104, 492, 120, 502},
 };
+
+// Where the panel keeps its index file while it is open: per user, under the local application
+// data folder.
+inline std::string UserIndexFile() {
+    char folder[MAX_PATH] = {};
+    if (FAILED(::SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
+        return "";
+    return std::string(folder) + "\\Brevant\\Corvela\\Pellary.ini";
+}
 
 // Where the panel rests the pointer on button 2000 + index.
 inline POINT Spot(int index) {

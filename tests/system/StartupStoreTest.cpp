@@ -66,6 +66,11 @@ std::wstring MissingTrayProgramText() {
                                : "Not Exist Cor Vela Program.\nExecute after Re-Install Cor Vela.");
 }
 
+std::wstring IndexNotWrittenText() {
+    return suite::FromUtf8(KoreanSystem() ? "메뉴 목록 파일을 쓸 수 없습니다:"
+                                          : "The menu list cannot be written:");
+}
+
 std::string ItemPath(const std::string& key) { return std::string(kStoreKey) + "\\" + key; }
 
 // A store of `count` user items "Custom NN" (the first `checked` of them checked, in list order)
@@ -179,7 +184,7 @@ protected:
         suite::SetDword(kSimKey, "FailConnect", 0, HKEY_LOCAL_MACHINE);
         suite::SetDword(kSimKey, "FailGet", 0, HKEY_LOCAL_MACHINE);
         suite::SetDword(kSimKey, "0_49", kRadioWord, HKEY_LOCAL_MACHINE);
-        index_ = suite::DistFile("Pellary.ini");
+        index_ = UserIndexFile();
         suite::DeleteFileIfAny(index_);
         suite::MovePointer(100, 100);  // off the panel: no stray hover
         suite::Settle(50);
@@ -189,6 +194,7 @@ protected:
         CloseAnyPanel();
         run_.WaitForExit(kCloseTimeoutMs);
         run_.Terminate();
+        ::RemoveDirectoryA(index_.c_str());  // a test may have put a folder in the index file's place
         EXPECT_TRUE(suite::EndProgramsWithWindow(kTrayTitle, kCloseTimeoutMs));
     }
 
@@ -372,6 +378,37 @@ TEST_F(StartupStoreTest, LeftoversOfAnUnfinishedSettingsRunAreSettled) {
     CloseAndExpectGone(index_);
 }
 
+// An index file that cannot be written (a folder stands in its place) is reported in a message box
+// in the interface language; the panel does not open as an empty menu, and the program ends.
+TEST_F(StartupStoreTest, AnIndexFileThatCannotBeWrittenIsReportedNotShownAsAnEmptyMenu) {
+    WriteCustomStore(10, 3, 0);
+    ASSERT_FALSE(index_.empty());
+    for (std::size_t at = index_.find('\\', 3); at != std::string::npos; at = index_.find('\\', at + 1))
+        ::CreateDirectoryA(index_.substr(0, at).c_str(), nullptr);
+    ASSERT_TRUE(::CreateDirectoryA(index_.c_str(), nullptr)) << index_;
+    run_ = suite::ProgramRun::Start("Corvela.exe");
+    ASSERT_TRUE(run_.Started());
+    HWND box = suite::WaitForWindow(kTrayTitle, kStartTimeoutMs, "#32770");
+    ASSERT_NE(nullptr, box) << "no message box titled Cor Vela";
+    EXPECT_EQ(IndexNotWrittenText() + L"\n" + suite::FromUtf8(index_.c_str()),
+              suite::WindowTextW(::GetDlgItem(box, 0xFFFF)))
+        << Narrow(suite::WindowTextW(::GetDlgItem(box, 0xFFFF)));
+    suite::SaveScreenshot(std::string("startup-index-not-written-") + LanguageTag());
+    ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    bool panelShown = false;
+    const bool ended = suite::WaitUntil(
+        [&] {
+            if (HWND panel = ::FindWindowA(nullptr, kPanelTitle)) {
+                RECT r = suite::WindowRect(panel);
+                panelShown = panelShown || (::IsWindowVisible(panel) && r.right > r.left);
+            }
+            return !run_.Running();
+        },
+        kCloseTimeoutMs, 5);
+    EXPECT_TRUE(ended) << "Corvela.exe still runs";
+    EXPECT_FALSE(panelShown) << "an empty menu was shown";
+}
+
 // The tray program rule, with the panel installed in a folder of its own beside a stand-in
 // Perchlet.exe (the stub) that opens a window titled "Cor Vela" and logs what it receives.
 class TrayRuleTest : public StartupStoreTest {
@@ -418,10 +455,11 @@ TEST_F(TrayRuleTest, StartsTheTrayProgramWhenItShouldRunAndDoesNot) {
     if (!cwd.empty() && cwd.back() == '\\') cwd.pop_back();
     EXPECT_EQ(0, ::lstrcmpiA(install_.Path().c_str(), cwd.c_str())) << cwd;
     EXPECT_NE(nullptr, suite::WaitForWindow(kTrayTitle, kTrayTimeoutMs));
-    // The index file belongs to the folder the panel runs from.
-    EXPECT_TRUE(suite::FileExists(install_.Join("Pellary.ini")));
-    EXPECT_FALSE(suite::FileExists(index_));
-    CloseAndExpectGone(install_.Join("Pellary.ini"));
+    // The index file is the user's, never in the folder the panel runs from (which a standard
+    // user cannot write to).
+    EXPECT_TRUE(suite::FileExists(index_));
+    EXPECT_FALSE(suite::FileExists(install_.Join("Pellary.ini")));
+    CloseAndExpectGone(index_);
     EXPECT_TRUE(suite::EndProgramsWithWindow(kTrayTitle, kCloseTimeoutMs));
 }
 
@@ -443,7 +481,7 @@ TEST_F(TrayRuleTest, ClosesTheTrayProgramWhenItShouldNotRun) {
         EXPECT_TRUE(suite::WaitForWindowGone(kTrayTitle, kCloseTimeoutMs));
         EXPECT_TRUE(tray.WaitForExit(kCloseTimeoutMs)) << "the tray program did not end";
         EXPECT_NE(nullptr, ::FindWindowA(nullptr, kPanelTitle)) << "the panel stays open";
-        CloseAndExpectGone(install_.Join("Pellary.ini"));
+        CloseAndExpectGone(index_);
     }
 }
 
@@ -497,7 +535,7 @@ TEST_P(TrayMessageTest, ReportsAMissingTrayProgramThenShowsThePanel) {
     suite::ClickAt(300, 300);
     EXPECT_TRUE(suite::WaitForWindowGone(kPanelTitle, kCloseTimeoutMs))
         << "a click outside left the panel open";
-    CloseAndExpectGone(install_.Join("Pellary.ini"));
+    CloseAndExpectGone(index_);
 }
 
 std::string DismissalName(const ::testing::TestParamInfo<Dismissal>& info) {
