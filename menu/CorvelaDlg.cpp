@@ -11,12 +11,11 @@ namespace {
 // String 7: the name of the value that holds an item's display name in the table's language.
 const UINT kDisplayNameValueText = 7;
 
-// The panel repairs a damaged store before it lists the items, and compares labels with the
-// display names of its own string table's language.
+// The panel compares labels with the display names of its own string table's language. It
+// repairs a damaged store itself, early in its start (CheckStore), not in the index rebuild.
 StoreSettings PanelStoreSettings() {
     StoreSettings settings;
     settings.displayValueName = LoadText(kDisplayNameValueText);
-    settings.resetWhenShort = true;
     return settings;
 }
 

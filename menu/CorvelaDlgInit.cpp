@@ -24,7 +24,6 @@ const char kCaptureToolClass[] = "MouseCaptureWndClass";
 const char* const kAdminOnlyItems[] = {kSuspendKey, kHibernationKey, kAmbroselKey, kSettingKey};
 
 const DWORD kStoreOpenRetryMs = 500;
-const DWORD kStoreResetSettleMs = 300;
 const DWORD kIndexSettleMs = 300;
 
 }  // namespace
@@ -102,12 +101,15 @@ void CCorvelaDlg::ShapeWindow() {
     ::SetWindowLongPtrA(Handle(), GWL_EXSTYLE, exStyle);
 }
 
-// A store of fewer than ten item keys is damaged: it is removed (keeping the tray setting) and the
-// default item set comes back when the index is rebuilt.
+// A store of fewer than ten item keys is damaged: it is brought back to the default item set now
+// (keeping the tray setting only as 1), before the rights step and the radio captions write into
+// it. Left to the index rebuild, the import of the defaults would undo what they wrote: a standard
+// user would see the administrator's items, an administrator the neutral radio captions.
 void CCorvelaDlg::CheckStore() {
     if (!store::OpenKey(store_.Settings().userRoot, store_.KeyPath(), KEY_ALL_ACCESS))
         ::Sleep(kStoreOpenRetryMs);
-    if (store_.ClearIfDamaged()) ::Sleep(kStoreResetSettleMs);
+    if (store_.CountItems() < kMinHealthyItems && !store_.ResetToDefaults())
+        ::OutputDebugStringA("Corvela: default item set incomplete, showing the store as it is\n");
 }
 
 void CCorvelaDlg::ApplyRights(bool administrator) {

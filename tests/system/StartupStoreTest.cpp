@@ -37,25 +37,17 @@ const int kBackgroundEnglish = 201;
 bool KoreanSystem() { return ::GetSystemDefaultLCID() == 0x412; }
 const char* LanguageTag() { return KoreanSystem() ? "ko" : "en"; }
 
-// The first page of the default item set: the names in config.bin. The radio captions follow the
-// firmware only from the next start: the panel writes them before the rebuild that imports the
-// defaults, and the import writes the neutral names over them.
-std::vector<std::wstring> DefaultLabels(bool radioCaptionsFromFirmware = false) {
-    static const char* const kEnglish[] = {
-        "Wireless Lan OnOff", "Bluetooth OnOff", "Brightness Control", "Monitor", "Suspend",
-        "Hibernation",        "Ambrosel",        "Corvela Setting"};
-    static const char* const kKorean[] = {"무선랜 켜기/끄기", "블루투스 켜기/끄기", "밝기조절",
-                                          "모니터 출력",      "대기모드",           "최대절전모드",
-                                          "Ambrosel",         "Corvela 설정"};
-    // Word kRadioWord: the wireless LAN is on, Bluetooth off; the captions name the action.
-    static const char* const kEnglishCaptions[] = {"Wireless Lan Off", "Bluetooth On"};
-    static const char* const kKoreanCaptions[] = {"무선랜 끄기", "블루투스 켜기"};
+// The first page of the default item set: the names in config.bin, with the radio captions that
+// the panel writes from the firmware state (word kRadioWord: the wireless LAN is on, Bluetooth off;
+// the captions name the action), also on the start that brings the defaults in.
+std::vector<std::wstring> DefaultLabels() {
+    static const char* const kEnglish[] = {"Wireless Lan Off", "Bluetooth On",   "Brightness Control",
+                                           "Monitor",          "Suspend",        "Hibernation",
+                                           "Ambrosel",         "Corvela Setting"};
+    static const char* const kKorean[] = {"무선랜 끄기", "블루투스 켜기", "밝기조절", "모니터 출력",
+                                          "대기모드",    "최대절전모드",  "Ambrosel", "Corvela 설정"};
     std::vector<std::wstring> labels;
     for (const char* label : KoreanSystem() ? kKorean : kEnglish) labels.push_back(suite::FromUtf8(label));
-    if (radioCaptionsFromFirmware) {
-        for (int i = 0; i < 2; ++i)
-            labels[i] = suite::FromUtf8(KoreanSystem() ? kKoreanCaptions[i] : kEnglishCaptions[i]);
-    }
     return labels;
 }
 
@@ -279,13 +271,12 @@ TEST_F(StartupStoreTest, EmptyStoreComesBackAsTheDefaultItems) {
 
     CloseAndExpectGone(index_);
 
-    // The store is healthy now: the next start keeps it and names the radio actions after the
-    // firmware state.
+    // The store is healthy now: the next start keeps it as it is.
     const int keys = suite::CountSubkeys(kStoreKey);
     panel = StartPanel();
     ASSERT_NE(nullptr, panel);
     EXPECT_EQ(keys, suite::CountSubkeys(kStoreKey));
-    EXPECT_EQ(DefaultLabels(true), ShownLabels(panel)) << Show(ShownLabels(panel));
+    EXPECT_EQ(DefaultLabels(), ShownLabels(panel)) << Show(ShownLabels(panel));
     CloseAndExpectGone(index_);
 }
 

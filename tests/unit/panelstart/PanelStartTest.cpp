@@ -1,8 +1,8 @@
 // The panel's start-up as a user who is not an administrator, which a Wine prefix cannot provide
 // (its user is always one): the real CCorvelaDlg is made in this process with a fixed rights
 // verdict and runs its whole initialisation against the firmware simulator and the prefix's store
-// key, filled with the default item set. The administrator's start is the reference: the same
-// store, the same firmware, another verdict.
+// key, filled with the default item set or (a first start) empty. The administrator's start is the
+// reference: the same store, the same firmware, another verdict.
 #include <windows.h>
 #include <shlwapi.h>
 
@@ -17,6 +17,7 @@
 #include "Handles.h"
 #include "ItemTexts.h"
 #include "PanelFacts.h"
+#include "ProgramFolder.h"
 #include "RegistrySnapshot.h"
 #include "RightsProbe.h"
 
@@ -117,12 +118,20 @@ protected:
 struct RightsCase {
     const char* name;
     bool administrator;
+    bool emptyStore;  // a first start: the panel brings the default items in itself
 };
 
 class PanelStartTest : public PanelFixture, public ::testing::WithParamInterface<RightsCase> {};
 
 TEST_P(PanelStartTest, ShowsOnlyWhatTheUserMayUse) {
     const bool administrator = GetParam().administrator;
+    // The panel imports config.bin from its own folder, which is this program's here.
+    char defaults[MAX_PATH] = {};
+    if (GetParam().emptyStore) {
+        ASSERT_TRUE(GetProgramFilePath("config.bin", defaults, sizeof(defaults)));
+        ASSERT_TRUE(::CopyFileA(suite::DistFile("config.bin").c_str(), defaults, FALSE));
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, kStoreKey);
+    }
     const CFixedRightsProbe rights(administrator);
     CGdiplusSession gdiplus;  // outlives the panel
     CCorvelaDlg panel(nullptr, rights);
@@ -158,8 +167,10 @@ TEST_P(PanelStartTest, ShowsOnlyWhatTheUserMayUse) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rights, PanelStartTest,
-                         ::testing::Values(RightsCase{"NotAdministrator", false},
-                                           RightsCase{"Administrator", true}),
+                         ::testing::Values(RightsCase{"NotAdministrator", false, false},
+                                           RightsCase{"Administrator", true, false},
+                                           RightsCase{"NotAdministratorFirstStart", false, true},
+                                           RightsCase{"AdministratorFirstStart", true, true}),
                          [](const ::testing::TestParamInfo<RightsCase>& info) { return info.param.name; });
 
 // Every page change puts the ten buttons back in their first state: an arrow just pressed, or an
