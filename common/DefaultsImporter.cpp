@@ -4,6 +4,29 @@
 
 #include "Handles.h"
 
+std::string RegistryEditorPath() {
+    // The system's Windows folder: under Terminal Services GetWindowsDirectory names a private one.
+    char folder[MAX_PATH] = {};
+    const UINT n = ::GetSystemWindowsDirectoryA(folder, sizeof(folder));
+    if (n == 0 || n >= sizeof(folder)) return {};
+    std::string path = folder;
+    if (path.back() != '\\') path += '\\';
+    return path + "regedit.exe";
+}
+
+namespace {
+
+// Empty, and so never started, when the Windows folder cannot be had: a search by name is what
+// this avoids.
+std::string DefaultCommandFormat() {
+    const std::string editor = RegistryEditorPath();
+    return editor.empty() ? std::string() : "\"" + editor + "\" /s \"%s\"";
+}
+
+}  // namespace
+
+CRegeditImporter::CRegeditImporter() : commandFormat_(DefaultCommandFormat()) {}
+
 std::string CRegeditImporter::CommandLine(const char* scriptPath) const {
     std::string::size_type at = commandFormat_.find("%s");
     if (at == std::string::npos || commandFormat_.find('%', at + 2) != std::string::npos) return {};

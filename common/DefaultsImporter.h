@@ -17,13 +17,19 @@ public:
     virtual ImportOutcome Import(const char* scriptPath, DWORD timeoutMs) = 0;
 };
 
+// "<Windows folder>\regedit.exe": the registry editor of this system. Started by its name alone,
+// a "Regedit.exe" in the program's or the current folder would run in its place.
+// Empty when that folder cannot be had.
+std::string RegistryEditorPath();
+
 // Runs `commandFormat` with the script path in place of its one "%s", by default
-// Regedit /s "<path>", and waits for it to end. The registry editor exits with 0 also for a
-// missing or bad script, so its exit code tells nothing; the caller counts the keys afterwards.
+// "<Windows folder>\regedit.exe" /s "<path>", and waits for it to end. The registry editor exits
+// with 0 also for a missing or bad script, so its exit code tells nothing; the caller counts the
+// keys afterwards.
 class CRegeditImporter : public IDefaultsImporter {
 public:
-    explicit CRegeditImporter(std::string commandFormat = "Regedit /s \"%s\"")
-        : commandFormat_(std::move(commandFormat)) {}
+    CRegeditImporter();
+    explicit CRegeditImporter(std::string commandFormat) : commandFormat_(std::move(commandFormat)) {}
     ImportOutcome Import(const char* scriptPath, DWORD timeoutMs) override;
 
     // The command line for `scriptPath`; empty when the format does not hold exactly one "%s".

@@ -8,6 +8,7 @@
 
 #include "RandomStore.h"
 #include "StoreSandbox.h"
+#include "StubPath.h"
 
 namespace {
 
@@ -308,6 +309,27 @@ TEST(Reset, RealRegistryEditorImportsTheDefaultSet) {
     ASSERT_EQ(store.ReadItem(kSettingKey, &setting), 1);
     EXPECT_EQ(setting.path, "D:\\Apps\\Suite\\Tallyset.exe");
     EXPECT_EQ(setting.englishName, "Corvela Setting");
+}
+
+// A "Regedit.exe" in the current folder, which a start by name would find before the Windows
+// folder's, does not run in place of the registry editor.
+TEST(Reset, RegistryEditorIsNeverOneFoundInTheCurrentFolder) {
+    StoreSandbox box;
+    ASSERT_TRUE(WriteRegistryScript(box.Folder() + "\\config.bin", SandboxConfig(box)));
+    const std::string standIn = box.Folder() + "\\Regedit.exe";
+    const std::string log = box.Folder() + "\\regedit.log";
+    ASSERT_TRUE(::CopyFileA(StubExe().c_str(), standIn.c_str(), FALSE)) << StubExe();
+    ASSERT_TRUE(::WritePrivateProfileStringA("stub", "log", log.c_str(),
+                                             (box.Folder() + "\\Regedit.stub.ini").c_str()));
+    char cwd[MAX_PATH] = {};
+    ASSERT_GT(::GetCurrentDirectoryA(sizeof(cwd), cwd), 0u);
+    ASSERT_TRUE(::SetCurrentDirectoryA(box.Folder().c_str()));
+    CMenuItemStore store(box.Settings(true));
+    const int reset = store.ResetToDefaults();
+    ::SetCurrentDirectoryA(cwd);
+    EXPECT_EQ(reset, 1);
+    EXPECT_EQ(store.CountItems(), 15u);
+    EXPECT_EQ(::GetFileAttributesA(log.c_str()), INVALID_FILE_ATTRIBUTES) << "the stand-in ran";
 }
 
 TEST(Reset, StartUpCheckClearsOnlyADamagedStore) {

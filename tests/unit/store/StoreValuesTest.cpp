@@ -167,8 +167,11 @@ TEST(StoreValues, LanguageValueNameFollowsOnlyTheKoreanLocale) {
 }
 
 TEST(StoreValues, DefaultsImporterCommandLine) {
+    // The registry editor by its full path in the Windows folder, never by a name to search for.
+    char windows[MAX_PATH] = {};
+    ASSERT_GT(::GetSystemWindowsDirectoryA(windows, sizeof(windows)), 0u);
     EXPECT_EQ(CRegeditImporter().CommandLine("C:\\Suite\\config.bin"),
-              "Regedit /s \"C:\\Suite\\config.bin\"");
+              "\"" + std::string(windows) + "\\regedit.exe\" /s \"C:\\Suite\\config.bin\"");
     // a path with a percent sign is taken as it is
     EXPECT_EQ(CRegeditImporter("x \"%s\"").CommandLine("C:\\100%\\c"), "x \"C:\\100%\\c\"");
     EXPECT_EQ(CRegeditImporter("x %s %s").CommandLine("p"), "");
