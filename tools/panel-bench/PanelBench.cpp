@@ -89,9 +89,10 @@ double Median(std::vector<double> v) {
 }
 
 // The hover band of item `k` (1-8) is on the screen: its orange shows where an idle item is black.
+// The point lies left of the icon, where no label's letters can cover it.
 bool HoverShown(int k) {
     HDC screen = ::GetDC(nullptr);
-    const COLORREF c = ::GetPixel(screen, kPlaced.left + 4 + 150, kPlaced.top + 51 * k + 21 + 26);
+    const COLORREF c = ::GetPixel(screen, kPlaced.left + 4 + 30, kPlaced.top + 51 * k + 21 + 28);
     ::ReleaseDC(nullptr, screen);
     return c != CLR_INVALID && GetRValue(c) > 200 && GetBValue(c) < 100;
 }
