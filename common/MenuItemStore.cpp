@@ -195,10 +195,12 @@ bool CMenuItemStore::RebuildCheckIndex(const char* indexFilePath) const {
         // An item key's name never holds a backslash; an entry that does (a hand-edited file)
         // would reach some other key.
         if (std::strchr(keyName, '\\')) continue;
-        const std::string itemPath = ItemPath(keyName);
+        // One opening of the item key for both values: every registry call is a round trip on
+        // some systems (under Wine, to its server).
+        fw::RegKey item = store::OpenKey(settings_.userRoot, ItemPath(keyName), KEY_QUERY_VALUE);
         DWORD check = 0;
-        if (!ReadDword(itemPath, kCheckValue, &check) || check != 1) continue;
-        ReadString(itemPath, valueName, display, sizeof(display));
+        if (!item || !store::QueryDword(item.Get(), kCheckValue, &check) || check != 1) continue;
+        store::QueryText(item.Get(), valueName, display, sizeof(display));
         checked.emplace_back(static_cast<DWORD>(checked.size() + 1), display);
     }
     return checked.empty() || file.WriteSection(kCheckSection, static_cast<DWORD>(checked.size()), checked);

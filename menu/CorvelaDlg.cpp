@@ -1,6 +1,5 @@
 #include "CorvelaDlg.h"
 
-#include "PngPicture.h"
 #include "WmiConnection.h"
 #include "picture_ids.h"
 #include "StringTable.h"
@@ -49,9 +48,7 @@ const fw::MessageMapEntry<CCorvelaDlg> CCorvelaDlg::kMap[] = {
 };
 
 CCorvelaDlg::CCorvelaDlg(HWND parent, const IRightsProbe& rights)
-    : Dialog(IDD_CORVELA, parent),
-      rights_(rights),
-      store_(PanelStoreSettings()) {}
+    : Dialog(IDD_CORVELA, parent), rights_(rights), store_(PanelStoreSettings()) {}
 
 CCorvelaDlg::~CCorvelaDlg() = default;
 
@@ -62,6 +59,7 @@ bool CCorvelaDlg::OnMessage(const fw::Msg& m, LRESULT& result) {
 void CCorvelaDlg::DoDataExchange() {
     for (int i = 0; i < panel::kButtonCount; ++i) AttachControl(panel::kUpId + i, buttons_[i]);
     AttachControl(panel::kCloseId, buttons_[panel::kButtonCount]);
+    for (CHotspotBtn& button : buttons_) button.SetPictures(&pictures_);
 }
 
 CHotspotBtn* CCorvelaDlg::Button(int id) {
@@ -145,7 +143,8 @@ LRESULT CCorvelaDlg::OnTimer(const fw::Msg& m) {
 
 LRESULT CCorvelaDlg::OnPaint(const fw::Msg&) {
     fw::PaintDC dc(Handle());
-    DrawPng(dc.Get(), backgroundStream_.Stream(), 0, 0, panel::kWidth, panel::kHeight);
+    if (const CDecodedPicture* background = pictures_.Get(backgroundId_, panel::kWidth, panel::kHeight))
+        background->Draw(dc.Get(), 0, 0);
     return 0;
 }
 

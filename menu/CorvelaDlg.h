@@ -14,7 +14,7 @@
 #include "PanelGeometry.h"
 #include "PanelItems.h"
 #include "PanelWindow.h"
-#include "PngResource.h"
+#include "PictureCache.h"
 #include "RightsProbe.h"
 #include "SubDialog.h"
 #include "Text.h"
@@ -52,6 +52,7 @@ private:
     // Start-up (CorvelaDlgInit.cpp), in the order it runs.
     LRESULT OnCreate(const fw::Msg& m);
     void LoadPictures();
+    void SettleAfterIndex();
     void ShapeWindow();
     void CheckStore();
     void ApplyRights(bool administrator);
@@ -126,13 +127,15 @@ private:
     int selectedId_ = panel::kUpId;  // the button Enter presses
     RECT buttonRects_[panel::kButtonCount] = {};
     int captureToolPresent_ = 0;
-    int subDialogOpen_ = 0;  // the display-output dialog runs: the keys are its own
+    int subDialogOpen_ = 0;            // the display-output dialog runs: the keys are its own
     ISubDialog* subDialog_ = nullptr;  // that dialog, while it runs
     LayeredAttributesProc layeredAttributesProc_ = nullptr;
 
+    // Every picture of the panel and its buttons, decoded once and kept for the run; before the
+    // buttons, which borrow it.
+    CPictureCache pictures_;
+    UINT backgroundId_ = 0;
     CHotspotBtn buttons_[panel::kButtonCount + 1];  // 2000-2009, then 3000
-    CPngResource backgroundStream_;
-    CPngResource highlightStream_;
     char indexFilePath_[kTextCap] = {};
     HICON icon_ = nullptr;  // a shared resource icon: never destroyed
     bool closing_ = false;  // the close steps have run: nothing shows again

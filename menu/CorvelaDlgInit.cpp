@@ -63,7 +63,7 @@ bool CCorvelaDlg::OnInitDialog() {
         AbandonStart();
         return false;
     }
-    ::Sleep(kIndexSettleMs);
+    SettleAfterIndex();
     LayoutButtons();
     items_.ShowFirstPage(indexFilePath_, administrator);
     // The tray rule may have to tell the user something; the panel shows after that message, so
@@ -83,17 +83,26 @@ void CCorvelaDlg::AbandonStart() {
 }
 
 void CCorvelaDlg::LoadPictures() {
-    backgroundStream_.Load(IsKoreanSystemLocale() ? IDB_PANEL_BG_KO : IDB_PANEL_BG_EN);
-    highlightStream_.Load(IDB_HIGHLIGHT);
+    backgroundId_ = IsKoreanSystemLocale() ? IDB_PANEL_BG_KO : IDB_PANEL_BG_EN;
     icon_ = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CORVELA));
+}
+
+// The wait after the index rebuild gives the registry and the other programs their time; the
+// panel decodes its large pictures meanwhile, so that its first paint does not have to.
+void CCorvelaDlg::SettleAfterIndex() {
+    const DWORD start = ::GetTickCount();
+    pictures_.Get(backgroundId_, panel::kWidth, panel::kHeight);
+    pictures_.Get(IDB_HIGHLIGHT);
+    const DWORD spent = ::GetTickCount() - start;
+    if (spent < kIndexSettleMs) ::Sleep(kIndexSettleMs - spent);
 }
 
 void CCorvelaDlg::ShapeWindow() {
     POINT outline[panel::kOutlinePoints];
     panel::PanelOutline(outline);
     fw::Region region(::CreatePolygonRgn(outline, panel::kOutlinePoints, WINDING));
-    // The system owns the region once it has taken it.
-    if (region && ::SetWindowRgn(Handle(), region.Get(), TRUE)) region.Release();
+    // The system owns the region once it has taken it. Nothing to redraw: the window has no size yet.
+    if (region && ::SetWindowRgn(Handle(), region.Get(), FALSE)) region.Release();
 
     // A tool window gets no task-bar button.
     LONG_PTR exStyle = ::GetWindowLongPtrA(Handle(), GWL_EXSTYLE);

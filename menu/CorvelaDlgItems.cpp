@@ -3,6 +3,7 @@
 #include "CorvelaDlg.h"
 
 #include "MonitorPlaceholderDlg.h"
+#include "picture_ids.h"
 
 void CCorvelaDlg::PressItem(int id) {
     CHotspotBtn* button = Button(id);
@@ -60,7 +61,7 @@ void CCorvelaDlg::SetItemLabel(int id, const char* label) {
 }
 
 void CCorvelaDlg::GiveHighlight(int id) {
-    if (CHotspotBtn* b = Button(id)) b->SetHighlightStream(highlightStream_.Stream());
+    if (CHotspotBtn* b = Button(id)) b->SetHighlight(pictures_.Get(IDB_HIGHLIGHT));
 }
 
 void CCorvelaDlg::MovePointerTo(int entry, bool hitTest) {

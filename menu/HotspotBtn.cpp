@@ -4,18 +4,18 @@
 #include "Handles.h"
 #include "ItemIconRule.h"
 #include "PanelControls.h"
-#include "PngPicture.h"
 #include "SystemLocale.h"
 #include "Text.h"
 #include "picture_ids.h"
-
-namespace {
 
 struct StateImageSet {
     const char* name;
     UINT normal, hover, pressed;
     int width, height;
 };
+
+namespace {
+
 const StateImageSet kStateImages[] = {
     {panel::kUpLabel, IDB_UP_NORMAL, IDB_UP_HOVER, IDB_UP_PRESSED, 16, 10},
     {panel::kDownLabel, IDB_DOWN_NORMAL, IDB_DOWN_HOVER, IDB_DOWN_PRESSED, 16, 10},
@@ -61,29 +61,15 @@ bool CHotspotBtn::OnMessage(const fw::Msg& m, LRESULT& result) {
     return fw::RouteMessage(this, kMap, m, result) || PushButton::OnMessage(m, result);
 }
 
-void CHotspotBtn::ReleaseIcon() { icon_.Reset(); }
-
-void CHotspotBtn::ReleaseStateImages() {
-    normal_.Reset();
-    hover_.Reset();
-    pressed_.Reset();
-}
-
 void CHotspotBtn::LoadStateImages(const char* name) {
-    ReleaseIcon();
+    iconId_ = 0;
+    stateImages_ = nullptr;
     for (const StateImageSet& set : kStateImages) {
-        if (!TextEquals(name, set.name)) continue;
-        normal_.Load(set.normal);
-        hover_.Load(set.hover);
-        pressed_.Load(set.pressed);
-        return;
+        if (TextEquals(name, set.name)) stateImages_ = &set;
     }
 }
 
-void CHotspotBtn::LoadItemIcon(const char* itemKey) {
-    ReleaseIcon();
-    icon_.Load(ChooseItemIcon(itemKey, IconTexts()));
-}
+void CHotspotBtn::LoadItemIcon(const char* itemKey) { iconId_ = ChooseItemIcon(itemKey, IconTexts()); }
 
 void CHotspotBtn::SetButtonState(int n) {
     switch (n) {
@@ -204,28 +190,29 @@ void CHotspotBtn::Paint(HDC dc, const RECT& client) {
 }
 
 void CHotspotBtn::PaintStateImage(HDC dc, int width, int height) {
-    IStream* stream = normal_.Stream();
+    if (!stateImages_) return;
+    UINT id = stateImages_->normal;
     if (stateFlags & kPressed)
-        stream = pressed_.Stream();
+        id = stateImages_->pressed;
     else if (stateFlags & (kHover | kMarked))
-        stream = hover_.Stream();
-    DrawPng(dc, stream, 0, 0, width, height);
+        id = stateImages_->hover;
+    if (const CDecodedPicture* picture = Pictures().Get(id, width, height)) picture->Draw(dc, 0, 0);
 }
 
 void CHotspotBtn::PaintItem(HDC dc, const RECT& client, bool highlighted) {
-    if (highlighted && highlightStream) {
-        CPngPicture strip(highlightStream);
-        strip.DrawPart(dc, 0, 0, highlightOffset, kHighlightY, 212, 48);
+    if (highlighted && highlight_) highlight_->DrawPart(dc, 0, 0, highlightOffset, kHighlightY, 212, 48);
+    if (iconId_) {
+        if (const CDecodedPicture* icon = Pictures().Get(iconId_, kIconSize, kIconSize))
+            icon->Draw(dc, kIconX, 0);
     }
-    DrawPng(dc, icon_.Stream(), kIconX, 0, kIconSize, kIconSize);
     DrawLabel(dc, client, highlighted ? RGB(0, 0, 0) : RGB(160, 160, 160));
 }
 
 // A label wider than the button ends in an ellipsis rather than being cut inside a letter; the
 // label itself stays as it is (it is the item's key).
 void CHotspotBtn::DrawLabel(HDC dc, const RECT& client, COLORREF color) {
-    fw::Font font(CreateButtonFont(IsKoreanSystemLocale()));
-    fw::SelectObjectScope select(dc, font.Get());
+    if (!font_) font_.Reset(CreateButtonFont(IsKoreanSystemLocale()));
+    fw::SelectObjectScope select(dc, font_.Get());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, color);
     RECT area = {kLabelX, kLabelY, client.right, client.bottom};

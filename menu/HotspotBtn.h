@@ -5,9 +5,10 @@
 // every movement to the panel window "Corvela" and reports clicks to its parent.
 #include <string>
 
+#include "Handles.h"
 #include "MessageMap.h"
 #include "PanelWindow.h"
-#include "PngResource.h"
+#include "PictureCache.h"
 #include "PushButton.h"
 
 class CHotspotBtn : public fw::PushButton {
@@ -17,15 +18,18 @@ public:
 
     CHotspotBtn();
 
+    // Where the pictures come from: the panel's cache, shared by its buttons and kept for the run
+    // (borrowed). A button without one keeps a cache of its own.
+    void SetPictures(CPictureCache* pictures) { pictures_ = pictures; }
     // The arrows' and the close button's pictures by name: "UP__", "DOWN__" or "CLOSE".
     void LoadStateImages(const char* name);
-    // The item icon for `itemKey` (see ItemIconRule.h); releases the icon loaded before.
+    // The item icon for `itemKey` (see ItemIconRule.h), in place of the icon chosen before.
     void LoadItemIcon(const char* itemKey);
     // 1 or 5: clear every state; 2 hover; 3 pressed; 4 marked; other values change nothing.
     void SetButtonState(int n);
     std::string GetLabel() const { return label; }
     // The panel's highlight strip; borrowed, never released here.
-    void SetHighlightStream(IStream* stream) { highlightStream = stream; }
+    void SetHighlight(const CDecodedPicture* strip) { highlight_ = strip; }
 
     // The text that decides the look and that a press is looked up by; the panel writes it.
     std::string label = "Tamblo";
@@ -49,14 +53,14 @@ private:
     void PaintItem(HDC dc, const RECT& client, bool highlighted);
     void DrawLabel(HDC dc, const RECT& client, COLORREF color);
     void Redraw();
-    void ReleaseIcon();
-    void ReleaseStateImages();
+    CPictureCache& Pictures() { return pictures_ ? *pictures_ : ownPictures_; }
 
-    CPngResource icon_;  // the icon memory and iconStream
-    CPngResource normal_;
-    CPngResource hover_;
-    CPngResource pressed_;
-    IStream* highlightStream = nullptr;
+    CPictureCache* pictures_ = nullptr;
+    CPictureCache ownPictures_;
+    UINT iconId_ = 0;                                    // the item icon's picture; 0: none
+    const struct StateImageSet* stateImages_ = nullptr;  // the arrow's or close button's pictures
+    const CDecodedPicture* highlight_ = nullptr;
+    fw::Font font_;  // the label's, made at the first paint and kept
 
     static const fw::MessageMapEntry<CHotspotBtn> kMap[];
 };
