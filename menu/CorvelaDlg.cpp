@@ -188,11 +188,8 @@ LRESULT CCorvelaDlg::OnDisplayChange(const fw::Msg&) {
 }
 
 LRESULT CCorvelaDlg::OnPanelHover(const fw::Msg& m) {
-    if (captureToolPresent_) {
-        RECT r;
-        ::GetWindowRect(Handle(), &r);
-        ::SetWindowPos(Handle(), HWND_TOP, r.left, r.top, panel::kWidth, panel::kHeight, SWP_SHOWWINDOW);
-    }
+    // Beside a pointer capture tool the panel comes back to the top of the ordinary windows.
+    if (captureToolPresent_) ApplyStacking();
     HitTestButtons(POINT{static_cast<LONG>(static_cast<INT_PTR>(m.wParam)), static_cast<LONG>(m.lParam)});
     return Default();
 }

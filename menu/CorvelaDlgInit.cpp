@@ -151,10 +151,9 @@ void CCorvelaDlg::ApplyTrayRule() {
     HWND tray = ::FindWindowA(nullptr, kTrayTitle);
     if (trayCheck == 1 && !tray) {
         char folder[kTextCap] = {};
-        char program[kTextCap] = {};
         if (GetProgramFolder(folder, sizeof(folder)) &&
-            JoinFolderFile(folder, kTrayProgram, program, sizeof(program)) && FileExists(program)) {
-            ::ShellExecuteA(nullptr, nullptr, program, nullptr, folder, SW_SHOW);
+            FileExists(SiblingPath(folder, kTrayProgram).c_str())) {
+            StartSibling(folder, kTrayProgram, nullptr);
         } else {
             char text[kTextCap * 2];
             LoadText(IDS_NO_TRAY_PROGRAM, text, sizeof(text));

@@ -4,6 +4,7 @@
 
 #include "AcpiRequests.h"
 #include "ProgramFolder.h"
+#include "ProgramLauncher.h"
 #include "Text.h"
 
 namespace {
@@ -67,18 +68,10 @@ int CDeviceActions::ResetRadioCaptions() {
     return wlan && bluetooth ? 1 : 0;
 }
 
-void CDeviceActions::StartSibling(const char* fileName, const char* parameters) {
-    char path[kTextCap];
-    TextZero(path);
-    if (programFolder_.empty() || !JoinFolderFile(programFolder_.c_str(), fileName, path, sizeof(path)))
-        return;
-    ::ShellExecuteA(nullptr, nullptr, path, parameters, programFolder_.c_str(), SW_SHOW);
-}
-
 int CDeviceActions::SuspendSystem() {
     if (!power_.EnableShutdownPrivilege()) return 1;
     if (power_.SetPowerState(true)) return 1;
-    StartSibling(kSuspendProgram, "1");
+    StartSibling(programFolder_, kSuspendProgram, "1");
     return 1;
 }
 
@@ -87,7 +80,7 @@ int CDeviceActions::HibernateSystem() {
     power_.ReserveHibernationFile();
     if (!power_.EnableShutdownPrivilege()) return 1;
     if (power_.SetPowerState(false)) return 1;
-    StartSibling(kSuspendProgram, "2");
+    StartSibling(programFolder_, kSuspendProgram, "2");
     return 1;
 }
 
@@ -98,6 +91,6 @@ int CDeviceActions::OpenTabletPcSettings() {
 
 int CDeviceActions::ShowBrightnessOsd() {
     ::MessageBoxA(owner_, texts_.brightnessHelp.c_str(), kPanelMessageCaption, MB_OK);
-    StartSibling(kBrightnessProgram, "2");
+    StartSibling(programFolder_, kBrightnessProgram, "2");
     return 1;
 }

@@ -49,7 +49,6 @@ public:
 private:
     int ToggleRadio(ULONG bit, WPARAM osdRadio);
     int WriteCaption(const char* itemKey, const std::string& caption);
-    void StartSibling(const char* fileName, const char* parameters);
 
     CWAcpi& acpi_;
     const ItemTexts& texts_;

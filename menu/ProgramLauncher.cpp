@@ -51,6 +51,20 @@ std::string FolderWithBackslash(const std::string& path) {
     return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
 
+std::string SiblingPath(const std::string& folder, const char* fileName) {
+    char path[kTextCap];
+    TextZero(path);
+    if (folder.empty() || !JoinFolderFile(folder.c_str(), fileName, path, sizeof(path))) return std::string();
+    return path;
+}
+
+bool StartSibling(const std::string& folder, const char* fileName, const char* parameters) {
+    const std::string path = SiblingPath(folder, fileName);
+    if (path.empty()) return false;
+    ::ShellExecuteA(nullptr, nullptr, path.c_str(), parameters, folder.c_str(), SW_SHOW);
+    return true;
+}
+
 CProgramLauncher::CProgramLauncher(const ItemTexts& texts, const IRightsProbe& rights, LaunchPlaces places)
     : texts_(texts), rights_(rights), places_(std::move(places)) {}
 
@@ -131,11 +145,5 @@ int CProgramLauncher::LaunchOxtane() {
         Tell(texts_.adminOnly);
         return 0;
     }
-    char path[MAX_PATH];
-    TextZero(path);
-    if (places_.programFolder.empty() ||
-        !JoinFolderFile(places_.programFolder.c_str(), kOxtaneProgram, path, sizeof(path)))
-        return 0;
-    ::ShellExecuteA(nullptr, nullptr, path, nullptr, places_.programFolder.c_str(), SW_SHOW);
-    return 1;
+    return StartSibling(places_.programFolder, kOxtaneProgram, nullptr) ? 1 : 0;
 }

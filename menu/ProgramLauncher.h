@@ -31,6 +31,11 @@ struct LaunchPlaces {
 std::string PathFromQuotedRunValue(const char* value);
 // "C:\\Dir\\Prog.exe" -> "C:\\Dir\\": the folder a program is started in.
 std::string FolderWithBackslash(const std::string& path);
+// "<folder>\<fileName>": a program installed beside the panel. Empty when it does not fit.
+std::string SiblingPath(const std::string& folder, const char* fileName);
+// Starts that program with `parameters` (may be null), in `folder`, as the suite starts its
+// siblings. False when there is no such path to start.
+bool StartSibling(const std::string& folder, const char* fileName, const char* parameters);
 
 class CProgramLauncher {
 public:
