@@ -11,14 +11,13 @@
 #include "ProgramLauncher.h"
 #include "StringTable.h"
 #include "SystemLocale.h"
+#include "TrayProgram.h"
 #include "WmiConnection.h"
 #include "picture_ids.h"
 #include "resource.h"
 
 namespace {
 
-const char kTrayTitle[] = "Cor Vela";
-const char kTrayProgram[] = "Perchlet.exe";
 const char kCaptureToolClass[] = "MouseCaptureWndClass";
 // Items a user who is not an administrator never sees.
 const char* const kAdminOnlyItems[] = {kSuspendKey, kHibernationKey, kAmbroselKey, kSettingKey};
@@ -148,12 +147,12 @@ void CCorvelaDlg::ReportIndexNotWritten() {
 void CCorvelaDlg::ApplyTrayRule() {
     DWORD trayCheck = 0;
     store_.ReadDword(store_.KeyPath(), kTrayCheckValue, &trayCheck);
-    HWND tray = ::FindWindowA(nullptr, kTrayTitle);
+    HWND tray = ::FindWindowA(nullptr, kTrayWindowTitle);
     if (trayCheck == 1 && !tray) {
         char folder[kTextCap] = {};
         if (GetProgramFolder(folder, sizeof(folder)) &&
-            FileExists(SiblingPath(folder, kTrayProgram).c_str())) {
-            StartSibling(folder, kTrayProgram, nullptr);
+            FileExists(SiblingPath(folder, kTrayProgramFile).c_str())) {
+            StartSibling(folder, kTrayProgramFile, nullptr);
         } else {
             char text[kTextCap * 2];
             LoadText(IDS_NO_TRAY_PROGRAM, text, sizeof(text));
