@@ -14,4 +14,9 @@ std::string ControlRef::Text() const {
     return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
 
+void ControlRef::SetRedraw(bool redraw) const {
+    Send(WM_SETREDRAW, redraw ? TRUE : FALSE);
+    if (redraw) ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 }  // namespace fw

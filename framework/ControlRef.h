@@ -23,6 +23,9 @@ public:
     void Show(bool visible) const { ::ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
     void Focus() const { ::SetFocus(hwnd_); }
     void SetText(const char* text) const { ::SetWindowTextA(hwnd_, text ? text : ""); }
+    // Stops (false) or resumes (true) repainting, around many changes in a row; resuming
+    // repaints the whole control once.
+    void SetRedraw(bool redraw) const;
     // The whole window text, however long.
     std::string Text() const;
 

@@ -19,6 +19,8 @@ public:
     int InsertColumn(int index, const char* heading, int width, int format = LVCFMT_LEFT) const;
 
     int Count() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
+    // Tells the control how many rows are coming, so that it allocates once for a long fill.
+    void Reserve(int rows) const { Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(rows < 0 ? 0 : rows)); }
     // Inserts a row with the text of column 0 and the caller's number `data`; returns its index
     // or -1.
     int InsertRow(int index, const char* text, LPARAM data = 0) const;

@@ -18,6 +18,11 @@ struct Msg {
     HWND ControlWindow() const { return reinterpret_cast<HWND>(lParam); }
     // WM_NOTIFY
     const NMHDR* Notify() const { return reinterpret_cast<const NMHDR*>(lParam); }
+    // The notification's own structure (NMLISTVIEW, NMLVKEYDOWN, ...), which begins with NMHDR.
+    template <class T>
+    const T* NotifyAs() const {
+        return reinterpret_cast<const T*>(lParam);
+    }
     // Mouse messages: client point (signed, so multi-monitor negatives survive).
     POINT Point() const { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
     // WM_KEYDOWN and kin

@@ -85,6 +85,26 @@ LRESULT CALLBACK Window::ClassWindowProc(HWND hwnd, UINT message, WPARAM wParam,
     return self->Dispatch(hwnd, message, wParam, lParam);
 }
 
+void Window::CenterOver(HWND other) const {
+    RECT mine;
+    RECT theirs;
+    if (!hwnd_ || !other || !::GetWindowRect(hwnd_, &mine) || !::GetWindowRect(other, &theirs)) return;
+    const LONG width = mine.right - mine.left;
+    const LONG height = mine.bottom - mine.top;
+    LONG x = (theirs.left + theirs.right) / 2 - width / 2;
+    LONG y = (theirs.top + theirs.bottom) / 2 - height / 2;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (::GetMonitorInfoA(::MonitorFromWindow(other, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        if (x + width > work.right) x = work.right - width;
+        if (y + height > work.bottom) y = work.bottom - height;
+        if (x < work.left) x = work.left;
+        if (y < work.top) y = work.top;
+    }
+    ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 bool Window::PreTranslateMessage(MSG&) { return false; }
 
 bool Window::OnMessage(const Msg&, LRESULT&) { return false; }

@@ -36,6 +36,10 @@ public:
     // Destroys the window made with Create; the object stays and can create another.
     void Destroy();
 
+    // Moves the window so that its centre is that of `other`, kept inside the work area of the
+    // monitor `other` is on (a dialog opened over a window near the screen's edge stays whole).
+    void CenterOver(HWND other) const;
+
     // Offered every queued message for this window or its children before it is dispatched;
     // true means the message was handled and must not be dispatched.
     virtual bool PreTranslateMessage(MSG& msg);

@@ -87,4 +87,41 @@ TEST_F(ControlRefTest, EditAndCheckBoxReadBackWhatWasSet) {
     EXPECT_FALSE(check.IsEnabled());
 }
 
+// A dialog opened over another window lands centred on it, but never leaves the work area.
+TEST_F(ControlRefTest, CenterOverKeepsTheWindowOnTheWorkArea) {
+    RECT work;
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    RECT dialog;
+    ASSERT_TRUE(::GetWindowRect(dlg.Handle(), &dialog));
+    const LONG w = dialog.right - dialog.left;
+    const LONG h = dialog.bottom - dialog.top;
+    struct Case {
+        const char* name;
+        RECT other;
+        POINT expected;  // top left of the dialog
+    };
+    const LONG midX = (work.left + work.right) / 2;
+    const LONG midY = (work.top + work.bottom) / 2;
+    const Case cases[] = {
+        {"middle", {midX - 200, midY - 150, midX + 200, midY + 150}, {midX - w / 2, midY - h / 2}},
+        {"bottom right corner", {work.right - 40, work.bottom - 30, work.right, work.bottom},
+         {work.right - w, work.bottom - h}},
+        {"top left corner", {work.left, work.top, work.left + 20, work.top + 20}, {work.left, work.top}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HWND other = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, c.other.left, c.other.top,
+                                       c.other.right - c.other.left, c.other.bottom - c.other.top, nullptr,
+                                       nullptr, nullptr, nullptr);
+        ASSERT_NE(nullptr, other);
+        dlg.CenterOver(other);
+        RECT now;
+        ASSERT_TRUE(::GetWindowRect(dlg.Handle(), &now));
+        EXPECT_EQ(c.expected.x, now.left);
+        EXPECT_EQ(c.expected.y, now.top);
+        EXPECT_EQ(w, now.right - now.left) << "the size stays";
+        ::DestroyWindow(other);
+    }
+}
+
 }  // namespace
