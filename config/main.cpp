@@ -1,4 +1,8 @@
 #include <windows.h>
 
-// Stands in until Tallyset is built: starts and ends.
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include "TallysetApp.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    CTallysetApp app;
+    return app.Run();
+}

@@ -1,0 +1,66 @@
+// The settings dialog's OK, and every way out of it.
+#include "TallysetDlg.h"
+
+#include <shellapi.h>
+
+#include "SettingsFiles.h"
+#include "TallysetIds.h"
+#include "resource.h"
+
+// OK writes nothing until it knows it can write everything: a tray program that is wanted but
+// missing stops it before the store is touched, and the tray setting is written only once the
+// rows are. A failed commit has told the user ("Set Registry Error") and leaves the dialog open
+// with the run still pending, to be tried again or cancelled.
+LRESULT CTallysetDlg::OnOkButton(const fw::Msg&) {
+    const bool trayWanted = trayBox_.IsChecked();
+    std::string trayProgram;
+    std::string trayFolder;
+    if (trayWanted && !(TrayProgramPath(&trayProgram, &trayFolder) && SiblingExists(trayProgram))) {
+        Tell(IDS_NO_TRAY_PROGRAM);
+        trayBox_.SetChecked(false);
+        return 0;
+    }
+    std::vector<PendingRow> rows = list_.Rows();
+    if (!pending_.CommitChanges(&rows)) return 0;
+    list_.AdoptKeys(rows);
+    if (!store_.WriteDword(store_.KeyPath(), kTrayCheckValue, trayWanted ? 1 : 0)) return 0;
+    if (trayWanted) {
+        // The tray program refuses a second instance by itself.
+        ::ShellExecuteA(Handle(), nullptr, trayProgram.c_str(), nullptr, trayFolder.c_str(), SW_SHOWNORMAL);
+    } else if (HWND tray = ::FindWindowA(nullptr, kTrayWindowTitle)) {
+        ::PostMessageA(tray, UWM_TRAY_EXIT, 0, 0);
+    }
+    FinishIndex();
+    ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
+    return 0;
+}
+
+LRESULT CTallysetDlg::OnCancelButton(const fw::Msg&) {
+    CancelRun();
+    ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
+    return 0;
+}
+
+// Every close ends here: the title bar, Alt+F4, and what OK and Cancel post. The default
+// handling turns it into IDCANCEL, the Cancel path, which ends the dialog.
+LRESULT CTallysetDlg::OnClose(const fw::Msg&) {
+    DropEditor();
+    RemoveIndexFile();
+    return Default();
+}
+
+void CTallysetDlg::CancelRun() {
+    pending_.RollbackChanges();
+    FinishIndex();
+}
+
+void CTallysetDlg::FinishIndex() {
+    if (!indexFilePath_[0]) return;
+    store_.RebuildOrderIndex(indexFilePath_);
+    store_.RebuildCheckIndex(indexFilePath_);
+    RemoveIndexFile();
+}
+
+void CTallysetDlg::RemoveIndexFile() const {
+    if (indexFilePath_[0]) ::DeleteFileA(indexFilePath_);
+}
