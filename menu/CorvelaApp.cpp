@@ -3,11 +3,20 @@
 #include "ComSecurity.h"
 #include "CorvelaDlg.h"
 #include "GdiplusSession.h"
+#include "SettingsProgram.h"
 
 bool CCorvelaApp::InitInstance() {
     // The launcher's one action both opens and closes the menu.
     if (HWND open = ::FindWindowA(nullptr, kPanelTitle)) {
         ::PostMessageA(open, WM_CLOSE, 0, 0);
+        return false;
+    }
+    // While the settings program runs, its edits wait in the store for its OK or Cancel; the
+    // panel's start would settle them (its order index rebuild does), and its Cancel could then
+    // no longer give the store back. The settings closed the panel at their start; it stays
+    // closed until they end.
+    if (IsSettingsProgramRunning()) {
+        ::OutputDebugStringA("Corvela: the settings program runs, the panel does not open\n");
         return false;
     }
 
