@@ -34,6 +34,33 @@ bool CIndexFile::ReadEntry(const char* section, DWORD number, char* out, std::si
     return length > 0;
 }
 
+std::vector<std::string> CIndexFile::ReadEntries(const char* section, DWORD count, std::size_t cap) const {
+    std::vector<std::string> entries(count);
+    if (count == 0 || cap == 0) return entries;
+    // The section as "key=value" strings, each ended by a zero, the whole by a second one; a
+    // buffer that was too small comes back filled to its size less two.
+    std::vector<char> block;
+    DWORD got = 0;
+    for (DWORD size = 64 * 1024; size <= (64u << 20); size *= 4) {
+        block.assign(size, '\0');
+        got = ::GetPrivateProfileSectionA(section, block.data(), size, path_.c_str());
+        if (got < size - 2) break;
+    }
+    for (const char* line = block.data(); line < block.data() + got && *line; line += std::strlen(line) + 1) {
+        const char* equals = std::strchr(line, '=');
+        if (!equals || equals == line || *line == '0') continue;  // only the numbers as written
+        unsigned long long number = 0;
+        const char* p = line;
+        for (; p < equals && *p >= '0' && *p <= '9' && number <= count; ++p) number = number * 10 + (*p - '0');
+        if (p != equals || number == 0 || number > count) continue;
+        std::string& entry = entries[static_cast<std::size_t>(number - 1)];
+        if (!entry.empty()) continue;  // the first of two equal keys counts, as for a single read
+        const char* value = equals + 1;
+        entry.assign(value, store::CutAtCharBoundary(value, std::strlen(value), cap - 1));
+    }
+    return entries;
+}
+
 std::string CIndexFile::FlattenValue(const std::string& value) {
     std::string flat = value;
     for (char& c : flat) {

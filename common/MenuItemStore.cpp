@@ -186,18 +186,17 @@ bool CMenuItemStore::RebuildCheckIndex(const char* indexFilePath) const {
     const DWORD total = file.ReadCount(kOrderSection, store::kMaxItemKeys);
     const char* valueName = DisplayValueName();
     CIndexFile::Entries checked;
-    char keyName[kTextCap];
     char display[kTextCap];
-    for (DWORD i = 1; i <= total; ++i) {
+    for (const std::string& keyName : file.ReadEntries(kOrderSection, total, kTextCap)) {
         // A number without an entry names no item; read as an empty name it would address the
         // store key itself.
-        if (!file.ReadEntry(kOrderSection, i, keyName, sizeof(keyName))) continue;
+        if (keyName.empty()) continue;
         // An item key's name never holds a backslash; an entry that does (a hand-edited file)
         // would reach some other key.
-        if (std::strchr(keyName, '\\')) continue;
+        if (keyName.find('\\') != std::string::npos) continue;
         // One opening of the item key for both values: every registry call is a round trip on
         // some systems (under Wine, to its server).
-        fw::RegKey item = store::OpenKey(settings_.userRoot, ItemPath(keyName), KEY_QUERY_VALUE);
+        fw::RegKey item = store::OpenKey(settings_.userRoot, ItemPath(keyName.c_str()), KEY_QUERY_VALUE);
         DWORD check = 0;
         if (!item || !store::QueryDword(item.Get(), kCheckValue, &check) || check != 1) continue;
         store::QueryText(item.Get(), valueName, display, sizeof(display));

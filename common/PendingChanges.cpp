@@ -85,9 +85,8 @@ std::vector<PendingRow> CPendingChanges::ListedRows(const char* indexFilePath) c
     if (!indexFilePath) return rows;
     CIndexFile file(indexFilePath);
     const DWORD count = file.ReadCount(kOrderSection, store::kMaxItemKeys);
-    char keyName[kTextCap];
-    for (DWORD number = 1; number <= count; ++number) {
-        if (!file.ReadEntry(kOrderSection, number, keyName, sizeof(keyName))) continue;
+    for (const std::string& keyName : file.ReadEntries(kOrderSection, count, kTextCap)) {
+        if (keyName.empty()) continue;
         fw::RegKey item = OpenItem(keyName, KEY_QUERY_VALUE);
         if (!item) continue;
         PendingRow row;

@@ -65,12 +65,16 @@ TEST(CheckIndex, DamagedIndexFile) {
         {"long name", "2", {{"1", longName}, {"2", "Other"}}, {"Other name"}},
         {"path tricks", "3", {{"1", "..\\..\\Good"}, {"2", "Good\\Sub"}, {"3", "\\Good"}}, {}},
         {"same item twice", "2", {{"1", "Good"}, {"2", "Good"}}, {"Good name", "Good name"}},
+        {"a number with a leading zero", "2", {{"01", "Good"}, {"2", "Other"}}, {"Other name"}},
+        // A profile read of one entry takes quotes around a value away; the section is read whole.
+        {"a key name in quotes", "2", {{"1", "'Quoted'"}, {"2", "Good"}}, {"Quoted name", "Good name"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         StoreSandbox box;
         box.PutItem(box.User(), "Good", 1, 1, "Good name");
         box.PutItem(box.User(), "Other", 2, 1, "Other name");
+        box.PutItem(box.User(), "'Quoted'", 3, 1, "Quoted name");
         box.PutItem(box.User(), "Good\\Sub", 0, 1, "Sub name");  // a subkey of an item is no item
         box.PutDword(box.User(), nullptr, kCheckValue, 1);       // a "Check" on the store key itself
         const std::string before = SnapshotStore(box.User(), kStoreKeyPath);
