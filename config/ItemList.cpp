@@ -20,8 +20,10 @@ void CItemList::Fill(std::vector<PendingRow> rows) {
     view_.DeleteAll();
     view_.Reserve(Count());
     for (int i = 0; i < Count(); ++i) {
-        view_.InsertRow(i, rows_[i].name.c_str());
-        Show(i);
+        const PendingRow& row = rows_[static_cast<std::size_t>(i)];
+        view_.InsertRow(i, row.name.c_str());
+        view_.SetText(i, 1, row.path.c_str());
+        view_.SetChecked(i, row.checked);
     }
     view_.SetRedraw(true);
 }

@@ -68,8 +68,8 @@ private:
     LRESULT OnOkButton(const fw::Msg& m);
     LRESULT OnCancelButton(const fw::Msg& m);
     LRESULT OnClose(const fw::Msg& m);
-    // Gives the store back as the run found it (after a successful OK there is nothing left to
-    // undo), then the index as the panel expects it.
+    // Gives the store back as the run found it, then the index as the panel expects it; after a
+    // successful OK only the index file goes.
     void CancelRun();
     void FinishIndex();
     void RemoveIndexFile() const;
@@ -89,6 +89,9 @@ private:
     std::vector<std::unique_ptr<CAdd_UpdateDlg>> retiredEditors_;
     HICON icon_ = nullptr;  // a shared resource icon: never destroyed
     char indexFilePath_[kTextCap] = {};
+    // A successful OK has settled the run: the close path has nothing left to undo, and nothing
+    // may be edited any more.
+    bool settled_ = false;
 
     static const fw::MessageMapEntry<CTallysetDlg> kMap[];
 };

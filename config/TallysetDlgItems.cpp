@@ -10,6 +10,7 @@
 #include "resource.h"
 
 LRESULT CTallysetDlg::OnAdd(const fw::Msg&) {
+    if (settled_) return 0;
     exchange_.itemName.clear();
     exchange_.itemPath.clear();
     OpenEditor(kAddMode);
@@ -17,6 +18,7 @@ LRESULT CTallysetDlg::OnAdd(const fw::Msg&) {
 }
 
 LRESULT CTallysetDlg::OnUpdate(const fw::Msg&) {
+    if (settled_) return 0;
     const int selected = list_.Selected();
     if (selected < 0) {
         Tell(IDS_NOTHING_TO_UPDATE);
@@ -32,6 +34,7 @@ LRESULT CTallysetDlg::OnUpdate(const fw::Msg&) {
 }
 
 LRESULT CTallysetDlg::OnDelete(const fw::Msg&) {
+    if (settled_) return 0;
     const int selected = list_.Selected();
     if (selected < 0) {
         Tell(IDS_NOTHING_SELECTED);
@@ -58,6 +61,7 @@ LRESULT CTallysetDlg::OnMoveDown(const fw::Msg&) {
 // Moves change only the list; the order reaches the store at OK. At either end the row stays
 // where it is and is only selected again.
 void CTallysetDlg::Move(int step) {
+    if (settled_) return;
     const int selected = list_.Selected();
     if (selected < 0) {
         Tell(IDS_NOTHING_SELECTED);
@@ -74,6 +78,7 @@ void CTallysetDlg::Move(int step) {
 
 // The editor's checks have passed: a new row at the end, checked, for an item the store made.
 LRESULT CTallysetDlg::OnItemAdded(const fw::Msg&) {
+    if (settled_) return 0;
     exchange_.itemName = TrimBlanks(exchange_.itemName);
     PendingRow row;
     row.name = exchange_.itemName;
@@ -88,6 +93,7 @@ LRESULT CTallysetDlg::OnItemAdded(const fw::Msg&) {
 // The editor's checks have passed: the row of the item it was opened on, wherever that row is
 // now. A row deleted meanwhile takes the edit with it.
 LRESULT CTallysetDlg::OnItemUpdated(const fw::Msg&) {
+    if (settled_) return 0;
     exchange_.itemName = TrimBlanks(exchange_.itemName);
     const int index = list_.FindKey(exchange_.editKey);
     if (index >= 0 && !list_.Row(index).system &&

@@ -10,8 +10,9 @@
 // OK writes nothing until it knows it can write everything: a tray program that is wanted but
 // missing stops it before the store is touched, and the tray setting is written only once the
 // rows are. A failed commit has told the user ("Set Registry Error") and leaves the dialog open
-// with the run still pending, to be tried again or cancelled.
+// with the run still pending, to be tried again or cancelled; the commit wrote nothing then.
 LRESULT CTallysetDlg::OnOkButton(const fw::Msg&) {
+    if (settled_) return 0;
     const bool trayWanted = trayBox_.IsChecked();
     std::string trayProgram;
     std::string trayFolder;
@@ -23,12 +24,19 @@ LRESULT CTallysetDlg::OnOkButton(const fw::Msg&) {
     std::vector<PendingRow> rows = list_.Rows();
     if (!pending_.CommitChanges(&rows)) return 0;
     list_.AdoptKeys(rows);
-    if (!store_.WriteDword(store_.KeyPath(), kTrayCheckValue, trayWanted ? 1 : 0)) return 0;
-    if (trayWanted) {
-        // The tray program refuses a second instance by itself.
-        ::ShellExecuteA(Handle(), nullptr, trayProgram.c_str(), nullptr, trayFolder.c_str(), SW_SHOWNORMAL);
-    } else if (HWND tray = ::FindWindowA(nullptr, kTrayWindowTitle)) {
-        ::PostMessageA(tray, UWM_TRAY_EXIT, 0, 0);
+    // The run is the store's now: nothing is left to undo, and an editor still open could only
+    // start edits that nothing would settle.
+    settled_ = true;
+    DropEditor();
+    // A tray setting that cannot be written has been told ("Set Registry Error"); the tray program
+    // is then left as it is.
+    if (store_.WriteDword(store_.KeyPath(), kTrayCheckValue, trayWanted ? 1 : 0)) {
+        if (trayWanted) {
+            // The tray program refuses a second instance by itself.
+            ::ShellExecuteA(Handle(), nullptr, trayProgram.c_str(), nullptr, trayFolder.c_str(), SW_SHOWNORMAL);
+        } else if (HWND tray = ::FindWindowA(nullptr, kTrayWindowTitle)) {
+            ::PostMessageA(tray, UWM_TRAY_EXIT, 0, 0);
+        }
     }
     FinishIndex();
     ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
@@ -50,6 +58,10 @@ LRESULT CTallysetDlg::OnClose(const fw::Msg&) {
 }
 
 void CTallysetDlg::CancelRun() {
+    if (settled_) {
+        RemoveIndexFile();
+        return;
+    }
     pending_.RollbackChanges();
     FinishIndex();
 }

@@ -1,0 +1,157 @@
+// TallysetBench [RUNS [SIZE...]]: measures, in the suite's Wine environment (scripts/winenv), how
+// long Tallyset takes from the start of its process to its dialog shown with every row of the
+// store in its list, and how long its OK takes (from the click to the end of the process, the
+// commit of every row and the index rebuilds included), on stores of SIZE user items (default
+// 10 and 1000), the sizes taking turns within each of RUNS rounds (default 5) so that a busy
+// machine weighs on all of them alike. Prints every time, then the median and the best per size
+// and the ratio of each size's median to the first size's. The store key is put back afterwards.
+//
+//   scripts/winenv wine64 build/win64/tools/TallysetBench.exe 5 10 1000
+#include <windows.h>
+#include <commctrl.h>
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "RegistrySnapshot.h"
+
+namespace {
+
+const char kStoreKey[] = "Software\\Brevant\\Corvela";
+const char kTitle[] = "Cor Vela Configuration";
+const int kListId = 1011;
+const int kOkId = 1000;
+const DWORD kTimeoutMs = 60000;
+
+double Now() {
+    static const LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        ::QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER c;
+    ::QueryPerformanceCounter(&c);
+    return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void SetNumber(HKEY key, const char* name, DWORD value) {
+    ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+}
+
+void SetText(HKEY key, const char* name, const std::string& text) {
+    ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                     static_cast<DWORD>(text.size() + 1));
+}
+
+// A store of `count` user items, every value of the record, in list order, every other checked.
+void WriteStore(int count) {
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, kStoreKey);
+    HKEY store = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kStoreKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &store, nullptr))
+        return;
+    SetNumber(store, "TrayChk", 0);
+    for (int n = 1; n <= count; ++n) {
+        const std::string name = "Item " + std::to_string(n);
+        HKEY item = nullptr;
+        if (::RegCreateKeyExA(store, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &item, nullptr)) continue;
+        SetText(item, "0x409", name);
+        SetText(item, "0x412", name);
+        SetText(item, "Path", "C:\\apps\\item" + std::to_string(n) + ".exe");
+        SetNumber(item, "Order", static_cast<DWORD>(n));
+        SetNumber(item, "Check", n % 2);
+        for (const char* zero : {"System", "SystemCMD", "New", "Delete", "Update"}) SetNumber(item, zero, 0);
+        SetText(item, "TempPath", "");
+        SetText(item, "TempName", "");
+        ::RegCloseKey(item);
+    }
+    ::RegCloseKey(store);
+}
+
+std::string Folder() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, sizeof(path));
+    std::string s = path;
+    s = s.substr(0, s.find_last_of('\\'));        // <build>\tools
+    return s.substr(0, s.find_last_of('\\')) + "\\dist";
+}
+
+struct Times {
+    double open = -1;  // start to the filled list
+    double ok = -1;    // OK to the end of the process
+};
+
+Times Measure(int count) {
+    Times t;
+    const std::string exe = Folder() + "\\Tallyset.exe";
+    std::string commandLine = "\"" + exe + "\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    const double start = Now();
+    if (!::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return t;
+    ::CloseHandle(pi.hThread);
+    HWND dialog = nullptr;
+    while (Now() - start < kTimeoutMs) {
+        dialog = ::FindWindowA("#32770", kTitle);
+        if (dialog && ::IsWindowVisible(dialog) &&
+            ::SendMessageA(::GetDlgItem(dialog, kListId), LVM_GETITEMCOUNT, 0, 0) == count) {
+            t.open = Now() - start;
+            break;
+        }
+        ::Sleep(1);
+    }
+    if (t.open >= 0) {
+        const double click = Now();
+        ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(kOkId, BN_CLICKED), 0);
+        if (::WaitForSingleObject(pi.hProcess, kTimeoutMs) == WAIT_OBJECT_0) t.ok = Now() - click;
+    }
+    if (::WaitForSingleObject(pi.hProcess, 0) != WAIT_OBJECT_0) ::TerminateProcess(pi.hProcess, 1);
+    ::CloseHandle(pi.hProcess);
+    return t;
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? -1 : v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    std::vector<int> sizes;
+    for (int i = 2; i < argc; ++i) sizes.push_back(std::max(1, std::atoi(argv[i])));
+    if (sizes.empty()) sizes = {10, 1000};
+
+    suite::RegistrySnapshot saved(HKEY_CURRENT_USER, kStoreKey);
+    std::map<int, std::vector<double>> open, ok;
+    // One start first: the first process of a prefix pays for loading what the others share.
+    WriteStore(sizes.front());
+    Measure(sizes.front());
+    for (int r = 1; r <= runs; ++r) {
+        for (int size : sizes) {
+            WriteStore(size);
+            const Times t = Measure(size);
+            std::printf("run %d  %5d items  open %8.1f ms  OK %8.1f ms\n", r, size, t.open, t.ok);
+            std::fflush(stdout);
+            open[size].push_back(t.open);
+            ok[size].push_back(t.ok);
+        }
+    }
+    std::printf("\n%6s %12s %12s %12s %12s %10s\n", "items", "open median", "open best", "OK median", "OK best",
+                "open x");
+    const double base = Median(open[sizes.front()]);
+    for (int size : sizes) {
+        const double m = Median(open[size]);
+        std::printf("%6d %12.1f %12.1f %12.1f %12.1f %10.2f\n", size, m,
+                    *std::min_element(open[size].begin(), open[size].end()), Median(ok[size]),
+                    *std::min_element(ok[size].begin(), ok[size].end()), base > 0 ? m / base : 0.0);
+    }
+    return 0;
+}
