@@ -4,7 +4,7 @@
 
 #include "IndexFile.h"
 #include "ProgramFolder.h"
-#include "TallysetIds.h"
+#include "TrayProgram.h"
 #include "Text.h"
 
 bool SettingsIndexFilePath(char* out, std::size_t cap) { return GetProgramFilePath(kIndexFileName, out, cap); }
@@ -17,9 +17,4 @@ bool TrayProgramPath(std::string* program, std::string* folder) {
     *program = file;
     *folder = dir;
     return true;
-}
-
-bool SiblingExists(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

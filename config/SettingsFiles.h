@@ -9,6 +9,3 @@ bool SettingsIndexFilePath(char* out, std::size_t cap);
 
 // The tray program beside Tallyset, and the folder it starts in; false when the paths do not fit.
 bool TrayProgramPath(std::string* program, std::string* folder);
-
-// Whether a file of that name exists (the test before a sibling program is started).
-bool SiblingExists(const std::string& path);

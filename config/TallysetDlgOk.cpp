@@ -3,8 +3,10 @@
 
 #include <shellapi.h>
 
+#include "ProgramFolder.h"
 #include "SettingsFiles.h"
 #include "TallysetIds.h"
+#include "TrayProgram.h"
 #include "resource.h"
 
 // OK writes nothing until it knows it can write everything: a tray program that is wanted but
@@ -16,7 +18,7 @@ LRESULT CTallysetDlg::OnOkButton(const fw::Msg&) {
     const bool trayWanted = trayBox_.IsChecked();
     std::string trayProgram;
     std::string trayFolder;
-    if (trayWanted && !(TrayProgramPath(&trayProgram, &trayFolder) && SiblingExists(trayProgram))) {
+    if (trayWanted && !(TrayProgramPath(&trayProgram, &trayFolder) && FileExists(trayProgram.c_str()))) {
         Tell(IDS_NO_TRAY_PROGRAM);
         trayBox_.SetChecked(false);
         return 0;

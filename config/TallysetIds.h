@@ -1,5 +1,6 @@
 #pragma once
-// Window messages of Tallyset and the names by which it finds the suite's other programs.
+// Window messages of Tallyset and the names by which it finds the suite's other programs (the
+// tray program's are in TrayProgram.h).
 #include <windows.h>
 
 // The editor has confirmed an updated item / a new item (posted to the settings dialog, both
@@ -11,10 +12,5 @@ constexpr UINT UWM_REFRESH_BUTTONS = 5041;
 
 // The pop-up panel, closed when the settings start.
 constexpr char kPanelWindowTitle[] = "Corvela";
-// The tray program: its file beside Tallyset, the title of its window and the message that ends it.
-constexpr char kTrayProgramFile[] = "Perchlet.exe";
-constexpr char kTrayWindowTitle[] = "Cor Vela";
-constexpr UINT UWM_TRAY_EXIT = 3935;
-
 // Caption of every message box of Tallyset: the program's name.
 constexpr char kMessageCaption[] = "Cor Vela";
