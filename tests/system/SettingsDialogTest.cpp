@@ -2,6 +2,8 @@
 // the editor filled in, OK and every way out, with the store compared byte for byte with an image
 // taken when the dialog had opened. Runs once more under the Korean locale
 // (system_tests_korean): texts, names under "0x412", Korean limits, screenshots.
+#include <windows.h>
+#include <psapi.h>
 #include <shlwapi.h>
 
 #include <gtest/gtest.h>
@@ -359,25 +361,17 @@ TEST_F(SettingsDialogTest, EditsReachTheirItemWhereverItsRowWentAndThePanelShows
 
 namespace {
 
-// Tallyset installed in a folder of its own, beside a stand-in Perchlet.exe (the stub: a window
-// titled "Cor Vela" that logs what it receives) or none.
+// Tallyset installed in a folder of its own, with or without the real Perchlet.exe beside it.
 class SettingsTrayTest : public SettingsDialogTest {
 protected:
     void SetUp() override {
         SettingsDialogTest::SetUp();
         suite::EndProgramsWithWindow(kTrayTitle, kCloseTimeoutMs);
         ASSERT_TRUE(::CopyFileA(suite::DistFile("Tallyset.exe").c_str(), install_.Join("Tallyset.exe").c_str(), FALSE));
-        log_ = install_.Join("perchlet.log");
-        const std::string ini = install_.Join("Perchlet.stub.ini");
-        ::WritePrivateProfileStringA("stub", "log", log_.c_str(), ini.c_str());
-        ::WritePrivateProfileStringA("stub", "title", kTrayTitle, ini.c_str());
     }
     void TearDown() override {
         SettingsDialogTest::TearDown();
         EXPECT_TRUE(suite::EndProgramsWithWindow(kTrayTitle, kCloseTimeoutMs));
-    }
-    void InstallTray() {
-        ASSERT_TRUE(::CopyFileA(suite::ToolFile("Stub.exe").c_str(), install_.Join("Perchlet.exe").c_str(), FALSE));
     }
     std::unique_ptr<Session> OpenInstalled(DWORD trayCheck) {
         WriteStore(MixedItems(), trayCheck);
@@ -385,13 +379,18 @@ protected:
         start_ = StoreImage();
         return session;
     }
-    bool Logged(const std::string& part) {
-        return suite::WaitUntil([&] { return suite::ReadFileText(log_).find(part) != std::string::npos; }, kStepTimeoutMs, 50);
+    // The program file of the process that shows the tray window, once it shows.
+    static std::string TrayProgramRunning() {
+        HWND tray = suite::WaitForWindow(kTrayTitle, kStepTimeoutMs);
+        if (!tray) return std::string();
+        char path[MAX_PATH] = {};
+        fw::KernelHandle process(::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, suite::WindowProcess(tray)));
+        if (process) ::GetModuleFileNameExA(process.Get(), nullptr, path, sizeof(path));
+        return path;
     }
 
     static constexpr char kTrayTitle[] = "Cor Vela";
     suite::ScratchFolder install_{"tallyset-install"};
-    std::string log_;
 };
 
 // The box checked without Perchlet.exe beside the program: the message, the box unchecked, the
@@ -420,14 +419,15 @@ TEST_F(SettingsTrayTest, OkWithTheTrayWantedAndNoTrayProgramWritesNothing) {
 // OK with the box unchecked tells a running tray program to go; checked, it starts it from the
 // program's folder. The setting is written either way.
 TEST_F(SettingsTrayTest, OkStartsOrEndsTheTrayProgram) {
-    InstallTray();
+    const std::string tray = install_.Join("Perchlet.exe");
+    ASSERT_TRUE(::CopyFileA(suite::DistFile("Perchlet.exe").c_str(), tray.c_str(), FALSE));
     for (bool wanted : {false, true}) {
         SCOPED_TRACE(wanted ? "checked" : "unchecked");
-        suite::DeleteFileIfAny(log_);
-        suite::ProgramRun tray;
+        WriteStore(MixedItems(), wanted ? 0 : 1);
+        suite::ProgramRun running;
         if (!wanted) {
-            tray = suite::ProgramRun::StartFile(install_.Join("Perchlet.exe"), nullptr, install_.Path());
-            ASSERT_TRUE(Logged(" window "));
+            running = suite::ProgramRun::StartFile(tray, nullptr, install_.Path());
+            ASSERT_EQ(0, ::lstrcmpiA(tray.c_str(), TrayProgramRunning().c_str()));
         }
         auto s = OpenInstalled(wanted ? 0 : 1);
         ASSERT_TRUE(s->Open());
@@ -438,9 +438,10 @@ TEST_F(SettingsTrayTest, OkStartsOrEndsTheTrayProgram) {
         EXPECT_TRUE(suite::ReadDword(kStoreKey, "TrayChk", &trayCheck));
         EXPECT_EQ(wanted ? 1u : 0u, trayCheck);
         if (wanted) {
-            EXPECT_TRUE(Logged(" cwd " + install_.Path())) << suite::ReadFileText(log_);
+            EXPECT_EQ(0, ::lstrcmpiA(tray.c_str(), TrayProgramRunning().c_str())) << "not the program beside Tallyset";
         } else {
-            EXPECT_TRUE(Logged(" msg 3935 0 0")) << suite::ReadFileText(log_);
+            EXPECT_TRUE(suite::WaitForWindowGone(kTrayTitle, kCloseTimeoutMs));
+            EXPECT_TRUE(running.WaitForExit(kCloseTimeoutMs)) << "the tray program still runs";
         }
         suite::EndProgramsWithWindow(kTrayTitle, kCloseTimeoutMs);
     }

@@ -102,7 +102,7 @@ void Session::RightClickRow(int row) {
 }
 
 void Session::Key(const char* key) {
-    Xdo(std::string("key ") + key);
+    XdoTool(std::string("key ") + key);
     Settle(150);
 }
 

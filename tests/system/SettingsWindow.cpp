@@ -32,27 +32,8 @@ HWND FindDialogW(const std::wstring& title, HWND owner) {
 
 }  // namespace
 
-// Wine starts a Unix program given by its path as it starts a Windows one, but hands back no
-// process handle to wait on: the shell leaves a mark file when xdotool is done.
-bool Xdo(const std::string& arguments) {
-    static unsigned serial = 0;
-    const std::string mark =
-        "/tmp/settings-xdotool-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++serial);
-    std::string markWindows = "Z:" + mark;
-    for (char& c : markWindows) c = c == '/' ? '\\' : c;
-    std::string commandLine = "/bin/sh -c \"/usr/bin/xdotool " + arguments + " && : > " + mark + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return false;
-    const bool done = WaitUntil([&] { return FileExists(markWindows); }, 10000, 10);
-    ::DeleteFileA(markWindows.c_str());
-    return done;
-}
-
 bool XClick(int x, int y, int button) {
-    return Xdo("mousemove " + std::to_string(x) + " " + std::to_string(y) + " click " + std::to_string(button));
+    return XdoTool("mousemove " + std::to_string(x) + " " + std::to_string(y) + " click " + std::to_string(button));
 }
 
 bool KoreanUi() { return PRIMARYLANGID(::GetUserDefaultUILanguage()) == LANG_KOREAN; }

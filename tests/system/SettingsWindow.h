@@ -57,10 +57,8 @@ private:
     void* remote_ = nullptr;
 };
 
-// Input through the X server, as a user gives it: a click sent with SendInput by this program
-// sometimes reaches a button of the program under test twice. `arguments` as xdotool takes them
-// ("key Up"); XClick: button 1 left, 3 right.
-bool Xdo(const std::string& arguments);
+// A click through the X server (suite::XdoTool), as a user gives it: a click sent with SendInput by
+// this program sometimes reaches a button of the program under test twice. Button 1 left, 3 right.
 bool XClick(int x, int y, int button);
 // Clicks a control of `dialog` where a user would (through SendInput).
 void ClickControl(HWND dialog, int id);
