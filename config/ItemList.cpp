@@ -23,7 +23,8 @@ void CItemList::Fill(std::vector<PendingRow> rows) {
         const PendingRow& row = rows_[static_cast<std::size_t>(i)];
         view_.InsertRow(i, row.name.c_str());
         view_.SetText(i, 1, row.path.c_str());
-        view_.SetChecked(i, row.checked);
+        // A row comes in unchecked (the list view sees to that whatever it is given).
+        if (row.checked) view_.SetChecked(i, true);
     }
     view_.SetRedraw(true);
 }
