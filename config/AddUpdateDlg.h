@@ -30,7 +30,6 @@ public:
 
     // Makes the hidden editor, owned by `owner`, to which it posts its confirmation.
     bool CreateFor(HWND owner);
-    EditorMode Mode() const { return mode_; }
     // While a message box or the file dialog of the editor runs: the object must outlive it.
     bool Busy() const { return busy_ > 0; }
 

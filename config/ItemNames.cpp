@@ -20,7 +20,7 @@ std::vector<NamedItem> OtherItems(const CMenuItemStore& store, const std::string
     char name[kTextCap];
     for (DWORD index = 0; index < store::kMaxItemKeys; ++index) {
         const LONG rc = store::EnumSubkey(storeKey.Get(), index, keyName, sizeof(keyName));
-        if (rc == ERROR_MORE_DATA) continue;  // no name of 16 bytes is that long
+        if (rc == ERROR_MORE_DATA) continue;  // too long for the suite: no item it lists or finds
         if (rc != ERROR_SUCCESS) break;
         if (!ownKey.empty() && store::SameKeyName(ownKey, keyName)) continue;
         fw::RegKey item = store::OpenKey(storeKey.Get(), keyName, KEY_QUERY_VALUE);
