@@ -1,6 +1,8 @@
 // The settings dialog: its message map, opening and painting.
 #include "TallysetDlg.h"
 
+#include <cstring>
+
 #include "Handles.h"
 #include "SettingsFiles.h"
 #include "StringTable.h"
@@ -92,7 +94,21 @@ void CTallysetDlg::FillList() {
     }
     RemoveIndexFile();
     store_.RebuildOrderIndex(indexFilePath_);
-    list_.Fill(pending_.ListedRows(indexFilePath_));
+    std::vector<PendingRow> rows = pending_.ListedRows(indexFilePath_);
+    for (PendingRow& row : rows) {
+        if (row.name.empty()) row.name = OtherLanguageName(row.keyName);
+    }
+    list_.Fill(std::move(rows));
+}
+
+// An item named only in the other language (the system's language changed since) shows that
+// name: OK writes every row's name under this language and empties the other one, and an empty
+// row would leave the item without any name.
+std::string CTallysetDlg::OtherLanguageName(const std::string& keyName) const {
+    const bool korean = std::strcmp(store_.DisplayValueName(), kKoreanNameValue) == 0;
+    char name[kTextCap] = {};
+    store_.ReadString(store_.ItemPath(keyName.c_str()), korean ? kEnglishNameValue : kKoreanNameValue, name);
+    return name;
 }
 
 // The icon is drawn in the middle of the window while it is minimised (where the system shows

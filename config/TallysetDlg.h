@@ -41,6 +41,7 @@ private:
     // Opening (TallysetDlg.cpp).
     void SetCaptions();
     void FillList();
+    std::string OtherLanguageName(const std::string& keyName) const;
 
     // The rows and the editor (TallysetDlgItems.cpp).
     LRESULT OnAdd(const fw::Msg& m);
