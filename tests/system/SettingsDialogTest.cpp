@@ -541,10 +541,16 @@ TEST_F(SettingsDialogTest, NoPanelAndNoSecondSettingsDuringARun) {
 namespace {
 
 // OK writes every row's name under the value of the system's language and empties the other
-// one (the store held both); on a Korean system a Korean name arrives whole.
+// one (the store held both); on a Korean system a Korean name arrives whole. An item named only
+// in the other language shows that name and keeps it.
 TEST_F(SettingsDialogTest, OkWritesNamesInTheSystemLanguage) {
-    auto s = Open(MixedItems());
+    WriteStore(MixedItems(), 0);
+    fw::RegKey gamma;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, ItemPath("Gamma").c_str(), 0, KEY_SET_VALUE, gamma.Put()));
+    ::RegDeleteValueA(gamma.Get(), NameValue());
+    auto s = std::make_unique<Session>();
     ASSERT_TRUE(s->Open());
+    EXPECT_EQ(RowsOf(MixedItems()), s->List().Rows()) << Describe(s->List().Rows());
     const std::string key = KoreanUi() ? "메모장" : "Notepad";  // UTF-8, as the harness names keys
     const std::wstring name = suite::FromUtf8(key.c_str());
     s->Add(name, L"C:\\windows\\notepad.exe");
