@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "IndexFile.h"
+#include "IndexFilePath.h"
 #include "ProgramFolder.h"
 #include "TrayProgram.h"
 #include "Text.h"
 
-bool SettingsIndexFilePath(char* out, std::size_t cap) { return GetProgramFilePath(kIndexFileName, out, cap); }
+bool SettingsIndexFilePath(char* out, std::size_t cap) { return GetUserIndexFilePath(out, cap); }
 
 bool TrayProgramPath(std::string* program, std::string* folder) {
     char dir[kTextCap] = {};

@@ -4,7 +4,8 @@
 #include <cstddef>
 #include <string>
 
-// The index file that the panel and the settings rebuild from the store.
+// The index file that the panel and the settings rebuild from the store: the user's own, shared
+// with the panel.
 bool SettingsIndexFilePath(char* out, std::size_t cap);
 
 // The tray program beside Tallyset, and the folder it starts in; false when the paths do not fit.

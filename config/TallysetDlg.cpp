@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "Handles.h"
+#include "IndexFile.h"
 #include "SettingsFiles.h"
 #include "StringTable.h"
 #include "TallysetIds.h"
@@ -65,7 +66,15 @@ bool CTallysetDlg::OnInitDialog() {
     SetCaptions();
     DWORD trayCheck = 0;
     trayBox_.SetChecked(store_.ReadDword(store_.KeyPath(), kTrayCheckValue, &trayCheck) && trayCheck == 1);
-    FillList();
+    if (!FillList()) {
+        // An empty list would look like a store without items, and its OK would remove them all:
+        // the user is told instead, and the run ends before it starts.
+        ReportIndexNotWritten();
+        RemoveIndexFile();
+        settled_ = true;
+        EndDialog(IDCANCEL);
+        return true;
+    }
     // No row is selected yet: both buttons start enabled.
     RefreshButtons();
     return true;
@@ -86,19 +95,25 @@ void CTallysetDlg::SetCaptions() {
 
 // The rows in the panel's order, from an index file rebuilt now. The rebuild also settles what
 // a run that ended without OK or Cancel left in the store, so this run starts from a clean one.
-void CTallysetDlg::FillList() {
+// False when the index file cannot be had or written: then there are no rows to trust.
+bool CTallysetDlg::FillList() {
     TextZero(indexFilePath_);
-    if (!SettingsIndexFilePath(indexFilePath_, sizeof(indexFilePath_))) {
-        list_.Fill({});
-        return;
-    }
+    if (!SettingsIndexFilePath(indexFilePath_, sizeof(indexFilePath_))) return false;
     RemoveIndexFile();
-    store_.RebuildOrderIndex(indexFilePath_);
+    if (!store_.RebuildOrderIndex(indexFilePath_)) return false;
     std::vector<PendingRow> rows = pending_.ListedRows(indexFilePath_);
     for (PendingRow& row : rows) {
         if (row.name.empty()) row.name = OtherLanguageName(row.keyName);
     }
     list_.Fill(std::move(rows));
+    return true;
+}
+
+void CTallysetDlg::ReportIndexNotWritten() const {
+    std::string text = LoadText(IDS_INDEX_NOT_WRITTEN);
+    text += "\n";
+    text += indexFilePath_[0] ? indexFilePath_ : kIndexFileName;
+    ::MessageBoxA(Handle(), text.c_str(), kMessageCaption, MB_OK | MB_ICONERROR);
 }
 
 // An item named only in the other language (the system's language changed since) shows that

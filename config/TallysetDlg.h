@@ -40,7 +40,8 @@ protected:
 private:
     // Opening (TallysetDlg.cpp).
     void SetCaptions();
-    void FillList();
+    bool FillList();
+    void ReportIndexNotWritten() const;
     std::string OtherLanguageName(const std::string& keyName) const;
 
     // The rows and the editor (TallysetDlgItems.cpp).

@@ -43,7 +43,7 @@ class SettingsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
         suite::panel::CloseAnyPanel(kCloseTimeoutMs);
-        index_ = suite::DistFile("Pellary.ini");
+        index_ = suite::panel::UserIndexFile();
         suite::DeleteFileIfAny(index_);
         suite::MovePointer(5, 5);
     }
@@ -503,6 +503,36 @@ TEST_F(SettingsDialogTest, AFailedCommitKeepsTheDialogAndTheStore) {
     EXPECT_TRUE(s->Run().Running()) << "the dialog closed after a failed commit";
     EXPECT_EQ("", Differences(pending, StoreImage()));
     ASSERT_TRUE(s->Finish(kCancel));
+    ExpectStoreAsFound();
+}
+
+// An index file that cannot be written would give an empty list, whose OK would empty the store:
+// the user is told, and the program ends without a dialog and without touching the store.
+TEST_F(SettingsDialogTest, AnIndexFileThatCannotBeWrittenEndsTheRunUntouched) {
+    WriteStore(MixedItems(), 1);
+    start_ = StoreImage();
+    for (std::size_t at = index_.find('\\', 3); at != std::string::npos; at = index_.find('\\', at + 1))
+        ::CreateDirectoryA(index_.substr(0, at).c_str(), nullptr);
+    ASSERT_TRUE(::CreateDirectoryA(index_.c_str(), nullptr)) << "a folder where the file should go";
+    suite::ProgramRun run = suite::ProgramRun::Start("Tallyset.exe");
+    HWND box = suite::WaitForWindow("Cor Vela", kStartTimeoutMs, "#32770");
+    ASSERT_NE(nullptr, box) << "the failure was not told";
+    const std::wstring expected = suite::FromUtf8(KoreanUi() ? "메뉴 목록 파일을 쓸 수 없습니다:"
+                                                             : "The menu list cannot be written:");
+    EXPECT_EQ(expected + L"\n" + suite::FromUtf8(index_.c_str()), MessageText(box));
+    const std::wstring title = SettingsTitle();
+    bool dialogShown = false;
+    EXPECT_TRUE(DismissMessageBox(box, kStepTimeoutMs));
+    EXPECT_TRUE(suite::WaitUntil(
+        [&] {
+            HWND dialog = ::FindWindowW(nullptr, title.c_str());
+            dialogShown = dialogShown || (dialog && ::IsWindowVisible(dialog));
+            return !run.Running();
+        },
+        kCloseTimeoutMs, 5))
+        << "Tallyset.exe still runs";
+    ::RemoveDirectoryA(index_.c_str());
+    EXPECT_FALSE(dialogShown) << "an empty list was shown";
     ExpectStoreAsFound();
 }
 
