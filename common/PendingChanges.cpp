@@ -75,6 +75,13 @@ fw::RegKey CPendingChanges::OpenStore(REGSAM access) const {
     return store::OpenKey(Root(), store_.KeyPath(), access);
 }
 
+// A store that does not exist holds nothing pending; one that exists but cannot be opened is a
+// failure to report.
+bool CPendingChanges::StoreExists() const {
+    fw::RegKey key;
+    return ::RegOpenKeyExA(Root(), store_.KeyPath().c_str(), 0, KEY_QUERY_VALUE, key.Put()) != ERROR_FILE_NOT_FOUND;
+}
+
 fw::RegKey CPendingChanges::OpenItem(const std::string& keyName, REGSAM access) const {
     if (keyName.empty() || keyName.find('\\') != std::string::npos) return fw::RegKey();
     return store::OpenKey(Root(), store_.ItemPath(keyName.c_str()), access);
@@ -117,7 +124,8 @@ bool CPendingChanges::WriteRow(HKEY item, const char* name, const char* path, DW
 int CPendingChanges::AddItem(const char* name, const char* path, DWORD order, std::string* keyName) const {
     if (keyName) keyName->clear();
     const std::string base = store::KeyNameFor(name);
-    fw::RegKey storeKey = OpenStore(KEY_CREATE_SUB_KEY);
+    // The first item of a store that does not exist yet makes the store.
+    fw::RegKey storeKey = store::OpenOrCreateKey(Root(), store_.KeyPath(), KEY_CREATE_SUB_KEY);
     if (base.empty() || !storeKey) return Fail();
     fw::RegKey item;
     std::string chosen;
@@ -190,7 +198,7 @@ int CPendingChanges::SaveItem(const char* keyName, const char* name, const char*
 int CPendingChanges::CommitChanges(std::vector<PendingRow>* rows) const {
     if (!rows) return 0;
     fw::RegKey storeKey = OpenStore(kStoreAccess);
-    if (!storeKey) return Fail();
+    if (!storeKey) return rows->empty() && !StoreExists() ? 1 : Fail();
 
     // Everything is looked at before anything is written.
     std::vector<std::string> removals;
@@ -291,7 +299,7 @@ bool CPendingChanges::Rehome(HKEY storeKey, std::vector<Move>* moves) const {
 
 int CPendingChanges::RollbackChanges() const {
     fw::RegKey storeKey = OpenStore(kStoreAccess);
-    if (!storeKey) return Fail();
+    if (!storeKey) return StoreExists() ? Fail() : 1;
     bool ok = true;
     for (const std::string& name : ItemKeyNames(storeKey.Get())) {
         fw::RegKey item = store::OpenKey(storeKey.Get(), name, kItemAccess);

@@ -78,6 +78,7 @@ private:
     HKEY Root() const { return store_.Settings().userRoot; }
     const char* OtherValueName() const;
     int Fail() const;
+    bool StoreExists() const;
     // The item key, which must exist; refuses names that are empty or address a nested key.
     fw::RegKey OpenItem(const std::string& keyName, REGSAM access) const;
     fw::RegKey OpenStore(REGSAM access) const;

@@ -204,3 +204,28 @@ TEST(PendingChanges, UnfinishedRunIsSettledAtTheNextStart) {
         EXPECT_TRUE(box.notifier.messages.empty());
     }
 }
+
+// A store that does not exist yet (a first start of the settings before the panel ever ran) has
+// nothing pending: OK and Cancel succeed without a word, and the first added item makes the store.
+TEST(PendingChanges, AMissingStoreHasNothingPending) {
+    struct Case {
+        const char* title;
+        bool add;
+        bool ok;
+        int itemsAfter;
+    };
+    const Case cases[] = {{"Cancel", false, false, -1}, {"OK", false, true, -1},
+                          {"add, Cancel", true, false, 0}, {"add, OK", true, true, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        StoreSandbox box;
+        CMenuItemStore store(box.Settings());
+        SettingsRun run(box, store);
+        EXPECT_TRUE(run.rows.empty());
+        if (c.add) run.Add("Z", "C:\\z.exe");
+        EXPECT_EQ(c.ok ? run.Ok() : run.Cancel(), 1);
+        EXPECT_TRUE(box.notifier.messages.empty()) << box.notifier.messages.front();
+        fw::RegKey key = store::OpenKey(box.User(), store.KeyPath(), KEY_READ);
+        EXPECT_EQ(c.itemsAfter, key ? static_cast<int>(store::CountSubkeys(key.Get())) : -1);
+    }
+}
