@@ -30,7 +30,8 @@ void Usage() {
         "       FirmwareCtl get 0_49|0_50|0_230\n"
         "       FirmwareCtl set 0_49|0_50|0_230 VALUE\n"
         "       FirmwareCtl switch FailMonitor|FailGet|FailConnect on|off\n"
-        "       FirmwareCtl calls 0                clear the call counter");
+        "       FirmwareCtl calls 0                clear the call counter\n"
+        "       FirmwareCtl writes 0               clear the write counter");
 }
 
 bool ReadState(const char* name, DWORD& value) {
@@ -120,6 +121,7 @@ int Show(FirmwareClient* client, const std::string& error) {
                 ReadState("MonitorBrightness", v) ? std::to_string(v).c_str() : "(never set)");
     std::printf("PowerSource %s\n", PowerSourceText().c_str());
     std::printf("Calls %lu\n", ReadState("Calls", v) ? static_cast<unsigned long>(v) : 0ul);
+    std::printf("Writes %lu\n", ReadState("Writes", v) ? static_cast<unsigned long>(v) : 0ul);
     for (const char* s : kSwitches) std::printf("%s %s\n", s, ReadState(s, v) && v == 1 ? "on" : "off");
     return client ? 0 : 1;
 }
@@ -160,9 +162,9 @@ int Run(int argc, char** argv) {
         if (a && std::strcmp(a, "system") == 0) return DeleteState("PowerSource") ? 0 : 1;
         return Usage(), 2;
     }
-    if (cmd == "calls") {
+    if (cmd == "calls" || cmd == "writes") {
         if (!a || std::strcmp(a, "0") != 0) return Usage(), 2;
-        return WriteState("Calls", 0) ? 0 : 1;
+        return WriteState(cmd == "calls" ? "Calls" : "Writes", 0) ? 0 : 1;
     }
 
     fw::ComApartment com;

@@ -58,6 +58,7 @@ HRESULT SetULong(const std::wstring& instanceName, IWbemClassObject* in) {
     HRESULT hr = ReadParam(in, L"Data", data);
     if (FAILED(hr)) return hr;
     StateCountCall();
+    StateCountWrite();
     return SetFirmwareWord(MethodNumber(instanceName), data) ? WBEM_S_NO_ERROR : WBEM_E_FAILED;
 }
 

@@ -52,6 +52,8 @@ bool StateSwitch(const char* name) { return StateGet(name, 0) == 1; }
 
 void StateCountCall() { StateSet("Calls", StateGet("Calls", 0) + 1); }
 
+void StateCountWrite() { StateSet("Writes", StateGet("Writes", 0) + 1); }
+
 DWORD FirmwareWord(const std::wstring& method) {
     return StateGet(Narrow(method).c_str(), DefaultWord(method));
 }

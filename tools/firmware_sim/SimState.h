@@ -7,6 +7,7 @@
 //                              the 0_50 nibble of the power source in use to that level - 1
 //     "PowerSource"            0 mains, 1 battery; missing: as GetSystemPowerStatus says
 //     "Calls"                  methods executed (every call that reached a firmware method)
+//     "Writes"                 firmware words written (every SetULong that reached a method)
 //     "FailMonitor"            1: WmiSetBrightness fails
 //     "FailGet"                1: every GetULong fails
 //     "FailConnect"            1: connecting to \\.\ROOT\WMI fails
@@ -23,6 +24,7 @@ DWORD StateGet(const char* name, DWORD fallback);
 bool StateSet(const char* name, DWORD value);
 bool StateSwitch(const char* name);  // the switch is set (1)
 void StateCountCall();
+void StateCountWrite();
 
 // Word of a firmware method ("0_49"), with the value a fresh machine starts from.
 DWORD FirmwareWord(const std::wstring& method);

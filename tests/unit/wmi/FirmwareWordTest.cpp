@@ -47,6 +47,7 @@ TEST_F(FirmwareWordTest, ReadsAndWritesEachWord) {
         EXPECT_EQ(c.written, SimGet(c.instance));
     }
     EXPECT_EQ(2u * (sizeof(cases) / sizeof(cases[0])), SimGet("Calls"));
+    EXPECT_EQ(sizeof(cases) / sizeof(cases[0]), SimGet("Writes"));  // the reads are no writes
 }
 
 TEST_F(FirmwareWordTest, EachInstanceAddressesItsOwnWord) {
