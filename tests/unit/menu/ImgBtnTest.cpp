@@ -1,0 +1,304 @@
+// The image button through real messages, on a window of the test's own that plays the
+// display-output dialog (titled "Monitor Switch", so the button's hover reports reach it).
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "GdiplusSession.h"
+#include "Handles.h"
+#include "ImgBtn.h"
+#include "MonitorWindow.h"
+#include "test_pictures.h"
+
+namespace {
+
+struct Received {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+std::vector<Received> g_received;
+
+LRESULT CALLBACK DialogStandIn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND || message == UWM_MONITOR_HOVER) g_received.push_back({message, wParam, lParam});
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+const int kTileId = 1001;
+const int kSmallId = 1003;
+const RECT kTemplateRect = {120, 40, 170, 80};  // where the "template" put the buttons
+
+class ImgBtnTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { session_ = new CGdiplusSession; }
+    static void TearDownTestSuite() {
+        delete session_;
+        session_ = nullptr;
+    }
+
+    void SetUp() override {
+        ASSERT_TRUE(session_->Ok());
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = &DialogStandIn;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "ImgBtnTestDialog";
+        ::RegisterClassA(&wc);
+        parent_ = ::CreateWindowExA(0, wc.lpszClassName, kMonitorTitle, WS_POPUP | WS_VISIBLE, 300, 200, 332, 165,
+                                    nullptr, nullptr, wc.hInstance, nullptr);
+        ASSERT_NE(nullptr, parent_);
+        ::SetCursorPos(1000, 10);  // keep the real pointer out of the play
+        ::SetForegroundWindow(parent_);
+    }
+    void TearDown() override {
+        ::ReleaseCapture();
+        buttons_.clear();
+        if (parent_) ::DestroyWindow(parent_);
+        Pump();
+        g_received.clear();
+    }
+
+    ImgBtn& MakeButton(int id) {
+        HWND hwnd = ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                                      kTemplateRect.left, kTemplateRect.top, kTemplateRect.right - kTemplateRect.left,
+                                      kTemplateRect.bottom - kTemplateRect.top, parent_,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr),
+                                      nullptr);
+        buttons_.push_back(std::make_unique<ImgBtn>());
+        ImgBtn& button = *buttons_.back();
+        EXPECT_TRUE(button.Attach(hwnd));
+        return button;
+    }
+    // A tile with all four test pictures at (32, 55), resting normal, nothing received yet.
+    ImgBtn& MakeTile() {
+        ImgBtn& tile = MakeButton(kTileId);
+        tile.LoadImages4(32, 55, IDP_TEST_NORMAL, IDP_TEST_HOVER, IDP_TEST_PRESSED, IDP_TEST_TOGGLED);
+        tile.SetState(ImgBtn::kNormal);
+        Pump();
+        g_received.clear();
+        return tile;
+    }
+
+    static void Pump() {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    static void Send(ImgBtn& b, UINT message, POINT at) {
+        const WPARAM keys = message == WM_LBUTTONDOWN ? MK_LBUTTON : 0;
+        ::SendMessageA(b.Handle(), message, keys, MAKELPARAM(at.x, at.y));
+        Pump();
+    }
+    // Every command the parent heard from the button, sent or posted.
+    static int Commands(int id) {
+        int n = 0;
+        for (const Received& r : g_received)
+            if (r.message == WM_COMMAND && LOWORD(r.wParam) == id) ++n;
+        return n;
+    }
+    static std::vector<Received> Hovers() {
+        std::vector<Received> hovers;
+        for (const Received& r : g_received)
+            if (r.message == UWM_MONITOR_HOVER) hovers.push_back(r);
+        return hovers;
+    }
+    // Clicks the button at `at` as a user does: enter, press, release.
+    static void Click(ImgBtn& b, POINT at) {
+        Send(b, WM_MOUSEMOVE, at);
+        Send(b, WM_LBUTTONDOWN, at);
+        Send(b, WM_LBUTTONUP, at);
+    }
+
+    static CGdiplusSession* session_;
+    HWND parent_ = nullptr;
+    std::vector<std::unique_ptr<ImgBtn>> buttons_;
+};
+CGdiplusSession* ImgBtnTest::session_ = nullptr;
+
+enum class Act { Move, Down, Up, CaptureElsewhere };
+
+TEST_F(ImgBtnTest, PointerAndPressStepThroughThePictures) {
+    ImgBtn& tile = MakeTile();
+    const struct Step {
+        const char* what;
+        Act act;
+        POINT at;
+        int image, resting;
+        bool tracking;
+        int hovers, commands;
+    } steps[] = {
+        {"enter", Act::Move, {10, 10}, ImgBtn::kHover, ImgBtn::kNormal, true, 1, 0},
+        {"move inside", Act::Move, {40, 30}, ImgBtn::kHover, ImgBtn::kNormal, true, 1, 0},
+        {"press", Act::Down, {40, 30}, ImgBtn::kPressed, ImgBtn::kNormal, true, 1, 0},
+        {"drag out", Act::Move, {120, 30}, ImgBtn::kNormal, ImgBtn::kNormal, false, 1, 0},
+        {"release outside", Act::Up, {120, 30}, ImgBtn::kNormal, ImgBtn::kNormal, false, 1, 0},
+        {"enter again", Act::Move, {5, 5}, ImgBtn::kHover, ImgBtn::kNormal, true, 2, 0},
+        {"press", Act::Down, {5, 5}, ImgBtn::kPressed, ImgBtn::kNormal, true, 2, 0},
+        {"first click", Act::Up, {5, 5}, ImgBtn::kToggled, ImgBtn::kToggled, false, 2, 1},
+        {"move after the click", Act::Move, {6, 5}, ImgBtn::kHover, ImgBtn::kToggled, true, 3, 1},
+        {"press", Act::Down, {6, 5}, ImgBtn::kPressed, ImgBtn::kToggled, true, 3, 1},
+        {"second click", Act::Up, {6, 5}, ImgBtn::kNormal, ImgBtn::kNormal, false, 3, 2},
+        {"enter once more", Act::Move, {7, 5}, ImgBtn::kHover, ImgBtn::kNormal, true, 4, 2},
+        {"another window takes the pointer", Act::CaptureElsewhere, {}, ImgBtn::kNormal, ImgBtn::kNormal, false, 4,
+         2},
+        {"leave without tracking", Act::Move, {-3, 5}, ImgBtn::kNormal, ImgBtn::kNormal, false, 4, 2},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        switch (s.act) {
+            case Act::Move:
+                Send(tile, WM_MOUSEMOVE, s.at);
+                break;
+            case Act::Down:
+                Send(tile, WM_LBUTTONDOWN, s.at);
+                break;
+            case Act::Up:
+                Send(tile, WM_LBUTTONUP, s.at);
+                break;
+            case Act::CaptureElsewhere:
+                ::SetCapture(parent_);
+                ::ReleaseCapture();
+                Pump();
+                break;
+        }
+        EXPECT_EQ(s.image, tile.imageIndex);
+        EXPECT_EQ(s.resting, tile.restingIndex);
+        EXPECT_EQ(s.tracking, tile.tracking);
+        EXPECT_EQ(s.tracking ? tile.Handle() : nullptr, ::GetCapture());
+        EXPECT_EQ(static_cast<size_t>(s.hovers), Hovers().size());
+        EXPECT_EQ(s.commands, Commands(kTileId));
+    }
+
+    // Hover reports carry the screen point of the entry; clicks are posted with the button's handle.
+    RECT r;
+    ::GetWindowRect(tile.Handle(), &r);
+    ASSERT_FALSE(Hovers().empty());
+    EXPECT_EQ(r.left + 10, static_cast<int>(Hovers()[0].wParam));
+    EXPECT_EQ(r.top + 10, static_cast<int>(Hovers()[0].lParam));
+    for (const Received& c : g_received) {
+        if (c.message != WM_COMMAND) continue;
+        EXPECT_EQ(BN_CLICKED, HIWORD(c.wParam));
+        EXPECT_EQ(reinterpret_cast<LPARAM>(tile.Handle()), c.lParam);
+    }
+}
+
+TEST_F(ImgBtnTest, WithoutTheDialogEnteringChangesOnlyThePicture) {
+    ImgBtn& tile = MakeTile();
+    ::SetWindowTextA(parent_, "Somebody else");
+    Send(tile, WM_MOUSEMOVE, POINT{10, 10});
+    EXPECT_EQ(ImgBtn::kHover, tile.imageIndex);
+    EXPECT_TRUE(Hovers().empty());
+}
+
+// A button never shows a picture it does not have: without a toggled picture (a three-picture
+// button, or a fourth picture that does not decode) a click leaves it on its normal picture.
+TEST_F(ImgBtnTest, PlaceAndToggleFollowThePicturesLoaded) {
+    const struct Case {
+        const char* what;
+        int kind;
+        bool four;
+        UINT toggled;
+        RECT expected;  // in the parent's client coordinates
+        int restingAfterClick;
+    } cases[] = {
+        {"tile, four pictures", ImgBtn::kTile, true, IDP_TEST_TOGGLED, {124, 55, 211, 128}, ImgBtn::kToggled},
+        {"tile, toggled does not decode", ImgBtn::kTile, true, IDP_TEST_BROKEN, {124, 55, 211, 128},
+         ImgBtn::kNormal},
+        {"tile, toggled missing", ImgBtn::kTile, true, IDP_TEST_MISSING, {124, 55, 211, 128}, ImgBtn::kNormal},
+        {"tile, three pictures", ImgBtn::kTile, false, 0, kTemplateRect, ImgBtn::kNormal},
+        {"small, three pictures", ImgBtn::kSmall, false, 0, {302, 6, 318, 22}, ImgBtn::kNormal},
+    };
+    int id = kSmallId;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ImgBtn& b = MakeButton(++id);
+        b.kind = c.kind;
+        const POINT at = c.four ? POINT{124, 55} : POINT{302, 6};
+        if (c.four)
+            b.LoadImages4(at.x, at.y, IDP_TEST_NORMAL, IDP_TEST_HOVER, IDP_TEST_PRESSED, c.toggled);
+        else
+            b.LoadImages3(at.x, at.y, IDP_TEST_NORMAL, IDP_TEST_HOVER, IDP_TEST_PRESSED);
+        b.SetState(ImgBtn::kNormal);
+        EXPECT_EQ(BS_OWNERDRAW, b.GetButtonStyle() & BS_TYPEMASK);
+        RECT r;
+        ::GetWindowRect(b.Handle(), &r);
+        ::MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_TRUE(::EqualRect(&c.expected, &r)) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+
+        g_received.clear();
+        Click(b, POINT{3, 3});
+        EXPECT_EQ(c.restingAfterClick, b.restingIndex);
+        EXPECT_EQ(c.restingAfterClick, b.imageIndex);
+        Click(b, POINT{4, 3});
+        EXPECT_EQ(ImgBtn::kNormal, b.restingIndex);
+        EXPECT_EQ(2, Commands(id)) << "one command per click";
+        ::ShowWindow(b.Handle(), SW_HIDE);  // out of the next case's way
+    }
+}
+
+// A 32-bit canvas of the tile's size, white before each paint.
+class Canvas {
+public:
+    Canvas() : screen_(nullptr), dc_(screen_.Get()) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = 87;
+        info.bmiHeader.biHeight = -73;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        bitmap_.Reset(::CreateDIBSection(screen_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        select_ = std::make_unique<fw::SelectObjectScope>(dc_.Get(), bitmap_.Get());
+    }
+    void Clear() {
+        RECT all = {0, 0, 87, 73};
+        ::FillRect(dc_.Get(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    }
+    HDC Get() const { return dc_.Get(); }
+    COLORREF At(int x, int y) const { return ::GetPixel(dc_.Get(), x, y); }
+
+private:
+    fw::WindowDC screen_;
+    fw::MemoryDC dc_;
+    fw::Bitmap bitmap_;
+    std::unique_ptr<fw::SelectObjectScope> select_;
+};
+
+TEST_F(ImgBtnTest, PaintsThePictureOfItsStateAndNothingWhereAPictureIsMissing) {
+    ImgBtn& tile = MakeButton(kTileId);
+    tile.LoadImages4(32, 55, IDP_TEST_NORMAL, IDP_TEST_BROKEN, IDP_TEST_PRESSED, IDP_TEST_MISSING);
+    const COLORREF untouched = RGB(255, 255, 255);
+    const struct Case {
+        int index;
+        COLORREF centre, corner;  // (43, 36) and (86, 72): the picture fills the whole tile
+    } cases[] = {
+        {ImgBtn::kNormal, RGB(0xc0, 0, 0), RGB(0xc0, 0, 0)},
+        {ImgBtn::kHover, untouched, untouched},  // does not decode
+        {ImgBtn::kPressed, RGB(0, 0, 0xc0), RGB(0, 0, 0xc0)},
+        {ImgBtn::kToggled, untouched, untouched},  // no such resource
+        {7, untouched, untouched},
+        {-1, untouched, untouched},
+    };
+    Canvas canvas;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.index);
+        tile.SetState(c.index);
+        canvas.Clear();
+        DRAWITEMSTRUCT item = {};
+        item.CtlType = ODT_BUTTON;
+        item.CtlID = kTileId;
+        item.itemAction = ODA_DRAWENTIRE;
+        item.hwndItem = tile.Handle();
+        item.hDC = canvas.Get();
+        item.rcItem = RECT{0, 0, 87, 73};
+        tile.DrawItem(item);
+        EXPECT_EQ(c.centre, canvas.At(43, 36));
+        EXPECT_EQ(c.corner, canvas.At(86, 72));
+        EXPECT_EQ(c.index >= 0 && c.index < 4 && c.centre != untouched, tile.HasPicture(c.index));
+    }
+    ::UpdateWindow(tile.Handle());  // the real paint of a state without a picture does not fail either
+}
+
+}  // namespace
