@@ -39,3 +39,26 @@
 #define IDB_ICON_HIBERNATION 192
 #define IDB_ICON_SUSPEND 193
 #define IDB_ICON_WLAN 194
+
+// The display-output dialog: background, 332 x 165 (Korean system locale, any other locale).
+#define IDB_MONITOR_BG_KO 150
+#define IDB_MONITOR_BG_EN 205
+
+// Its tiles, 87 x 73: normal, hover, pressed, toggled.
+#define IDB_TILE_INTERNAL 135
+#define IDB_TILE_INTERNAL_HOVER 134
+#define IDB_TILE_INTERNAL_PRESSED 136
+#define IDB_TILE_INTERNAL_TOGGLED 137
+#define IDB_TILE_EXTERNAL 139
+#define IDB_TILE_EXTERNAL_HOVER 138
+#define IDB_TILE_EXTERNAL_PRESSED 140
+#define IDB_TILE_EXTERNAL_TOGGLED 141
+#define IDB_TILE_BOTH 143
+#define IDB_TILE_BOTH_HOVER 142
+#define IDB_TILE_BOTH_PRESSED 144
+#define IDB_TILE_BOTH_TOGGLED 145
+
+// Its close button, 16 x 16: normal, hover, pressed.
+#define IDB_MONITOR_CLOSE 148
+#define IDB_MONITOR_CLOSE_HOVER 147
+#define IDB_MONITOR_CLOSE_PRESSED 149
