@@ -1,5 +1,6 @@
 #pragma once
-// The face of the panel's item labels, which follows the system default locale.
+// The face of the panel's item labels and of the display-output dialog's tile captions, which
+// follows the system default locale.
 #include <windows.h>
 
 struct ButtonFontSpec {

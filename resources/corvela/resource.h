@@ -18,6 +18,14 @@
 #define IDC_PANEL_DOWN 2009
 #define IDC_PANEL_CLOSE 3000
 
+// The display-output dialog and its buttons. The numbers are part of its interface: the Enter key
+// posts a tile's id as its command.
+#define IDD_MONITOR 103
+#define IDC_MONITOR_INTERNAL 1000
+#define IDC_MONITOR_EXTERNAL 1001
+#define IDC_MONITOR_BOTH 1002
+#define IDC_MONITOR_CLOSE 1003
+
 // Strings (strings.rch), English and Korean.
 #define IDS_NO_TRAY_PROGRAM 1
 #define IDS_ICON_MOBILE_INTERNET 18
