@@ -4,6 +4,7 @@
 #include <gdiplus.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "Handles.h"
@@ -113,6 +114,28 @@ Pixels DecodePngResource(const std::string& modulePath, int resourceId) {
     }
     stream->Release();
     return out;
+}
+
+BackgroundVerdict CompareBackground(const Pixels& screen, const Pixels& korean, const Pixels& english) {
+    BackgroundVerdict v;
+    if (screen.width != korean.width || screen.height != korean.height || korean.width != english.width ||
+        korean.height != english.height)
+        return v;
+    for (int y = 0; y < screen.height; ++y) {
+        for (int x = 0; x < screen.width; ++x) {
+            const BYTE* k = korean.At(x, y);
+            const BYTE* e = english.At(x, y);
+            if (k[3] != 255 || e[3] != 255) continue;
+            if (std::abs(k[0] - e[0]) + std::abs(k[1] - e[1]) + std::abs(k[2] - e[2]) < 60) continue;
+            const BYTE* s = screen.At(x, y);
+            for (int c = 0; c < 3; ++c) {
+                v.toKorean += static_cast<unsigned>(std::abs(s[c] - k[c]));
+                v.toEnglish += static_cast<unsigned>(std::abs(s[c] - e[c]));
+            }
+            ++v.pixels;
+        }
+    }
+    return v;
 }
 
 std::string ScreenshotDir() {

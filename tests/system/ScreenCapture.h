@@ -22,6 +22,16 @@ struct Pixels {
 Pixels CaptureScreen(const RECT* area = nullptr);
 // A PNG resource of the type "PNG" in the module file `modulePath`, decoded (empty on failure).
 Pixels DecodePngResource(const std::string& modulePath, int resourceId);
+// Which of two candidate pictures of the same size a part of the screen shows: the sums of the
+// absolute channel differences between the screen and each picture, over the pixels where the
+// two pictures differ (and both are opaque).
+struct BackgroundVerdict {
+    unsigned long long toKorean = 0;
+    unsigned long long toEnglish = 0;
+    int pixels = 0;  // compared; 0 when the sizes do not match
+};
+BackgroundVerdict CompareBackground(const Pixels& screen, const Pixels& korean, const Pixels& english);
+
 // "<build>\screenshots" (made when missing).
 std::string ScreenshotDir();
 // Saves the whole screen as "<build>\screenshots\<name>.png" and prints the path. Returns the

@@ -11,7 +11,6 @@
 // as it found them.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -134,37 +133,6 @@ std::string Show(const std::vector<std::wstring>& labels) {
     return out;
 }
 
-// Sum of the absolute channel differences between the screen and a picture, over the pixels
-// where the two candidate pictures differ (and both are opaque).
-struct BackgroundVerdict {
-    unsigned long long toKorean = 0;
-    unsigned long long toEnglish = 0;
-    int pixels = 0;
-};
-
-BackgroundVerdict CompareBackground(const suite::Pixels& screen, const suite::Pixels& korean,
-                                    const suite::Pixels& english) {
-    BackgroundVerdict v;
-    if (screen.width != korean.width || screen.height != korean.height || korean.width != english.width ||
-        korean.height != english.height)
-        return v;
-    for (int y = 0; y < screen.height; ++y) {
-        for (int x = 0; x < screen.width; ++x) {
-            const BYTE* k = korean.At(x, y);
-            const BYTE* e = english.At(x, y);
-            if (k[3] != 255 || e[3] != 255) continue;
-            if (std::abs(k[0] - e[0]) + std::abs(k[1] - e[1]) + std::abs(k[2] - e[2]) < 60) continue;
-            const BYTE* s = screen.At(x, y);
-            for (int c = 0; c < 3; ++c) {
-                v.toKorean += static_cast<unsigned>(std::abs(s[c] - k[c]));
-                v.toEnglish += static_cast<unsigned>(std::abs(s[c] - e[c]));
-            }
-            ++v.pixels;
-        }
-    }
-    return v;
-}
-
 class StartupStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -261,7 +229,7 @@ TEST_F(StartupStoreTest, EmptyStoreComesBackAsTheDefaultItems) {
     ASSERT_FALSE(english.Empty());
     suite::MovePointer(100, 100);  // no hover look near the hints
     suite::Settle(300);
-    const BackgroundVerdict v = CompareBackground(suite::CaptureScreen(&kPlaced), korean, english);
+    const suite::BackgroundVerdict v = suite::CompareBackground(suite::CaptureScreen(&kPlaced), korean, english);
     ASSERT_GT(v.pixels, 500) << "the two backgrounds should differ in many pixels";
     if (KoreanSystem()) {
         EXPECT_LT(v.toKorean * 4, v.toEnglish) << "background " << kBackgroundKorean << " expected";

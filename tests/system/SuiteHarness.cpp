@@ -160,8 +160,10 @@ bool LayeredAlpha(HWND hwnd, BYTE* alpha, DWORD* flags) {
 
 bool WindowRegionEquals(HWND hwnd, HRGN expected) {
     fw::Region actual(::CreateRectRgn(0, 0, 0, 0));
-    if (!actual || ::GetWindowRgn(hwnd, actual.Get()) == ERROR) return false;
-    return ::EqualRgn(actual.Get(), expected) != FALSE;
+    fw::Region difference(::CreateRectRgn(0, 0, 0, 0));
+    if (!actual || !difference || ::GetWindowRgn(hwnd, actual.Get()) == ERROR) return false;
+    // The same pixels, whatever bands the system cut them into: EqualRgn compares the bands.
+    return ::CombineRgn(difference.Get(), actual.Get(), expected, RGN_XOR) == NULLREGION;
 }
 
 POINT ClientToScreenPoint(HWND hwnd, int x, int y) {
