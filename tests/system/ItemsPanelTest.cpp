@@ -18,7 +18,6 @@ namespace {
 
 using namespace suite::panel;
 
-const char kMonitorTitle[] = "Monitor Switch";
 const DWORD kStartTimeoutMs = 15000;
 const DWORD kCloseTimeoutMs = 8000;
 
@@ -37,39 +36,6 @@ std::string StoreText(const char* item, const char* value) {
         text[0] = '\0';
     ::RegCloseKey(key);
     return text;
-}
-
-struct Item {
-    std::string key, name;
-    DWORD system, command;
-    std::string path;
-};
-
-// A store of these items, checked and listed in this order.
-void WriteStore(const std::vector<Item>& items) {
-    suite::DeleteTree(kStoreKey);
-    suite::SetDword(kStoreKey, "TrayChk", 0);
-    DWORD order = 0;
-    for (const Item& item : items) {
-        const std::string key = std::string(kStoreKey) + "\\" + item.key;
-        suite::SetString(key.c_str(), "0x409", item.name.c_str());
-        suite::SetString(key.c_str(), "0x412", item.name.c_str());
-        suite::SetString(key.c_str(), "Path", item.path.empty() ? "System" : item.path.c_str());
-        suite::SetDword(key.c_str(), "Order", ++order);
-        suite::SetDword(key.c_str(), "Check", 1);
-        suite::SetDword(key.c_str(), "System", item.system);
-        suite::SetDword(key.c_str(), "SystemCMD", item.command);
-    }
-}
-
-std::vector<Item> StandIns(int count) {
-    std::vector<Item> items;
-    for (int n = 1; n <= count; ++n) {
-        char key[32];
-        wsprintfA(key, "Stand-in %02d", n);
-        items.push_back({key, "Item " + std::to_string(n), 0, 0, "C:\\nowhere\\none.exe"});
-    }
-    return items;
 }
 
 class ItemsPanelTest : public ::testing::Test {
@@ -201,8 +167,8 @@ TEST_F(ItemsPanelTest, BrightnessItemShowsAWorkingBar) {
 // A press on a radio item switches the radio in the firmware; the caption on its button names
 // the action, and follows the new state at the next start.
 TEST_F(ItemsPanelTest, RadioItemsSwitchTheFirmwareAndTheCaptionsFollow) {
-    std::vector<Item> items = {{"Airvane", "", 1, 2004, ""}, {"Bluevane", "", 1, 2005, ""}};
-    std::vector<Item> rest = StandIns(10);
+    std::vector<StoreItem> items = {{"Airvane", "", 1, 2004, ""}, {"Bluevane", "", 1, 2005, ""}};
+    std::vector<StoreItem> rest = StandIns(10);
     items.insert(items.end(), rest.begin(), rest.end());
     WriteStore(items);
     suite::SetDword(kSimKey, "0_49", 0x1, HKEY_LOCAL_MACHINE);
@@ -245,8 +211,8 @@ TEST_F(ItemsPanelTest, UserProgramStartsAndThePanelCloses) {
     ASSERT_TRUE(
         ::WritePrivateProfileStringA("stub", "log", log.c_str(), folder.Join("UserTool.stub.ini").c_str()));
 
-    std::vector<Item> items = StandIns(10);
-    items.insert(items.begin() + 2, Item{"My Tool", "My Tool", 0, 0, exe});
+    std::vector<StoreItem> items = StandIns(10);
+    items.insert(items.begin() + 2, StoreItem{"My Tool", "My Tool", 0, 0, exe});
     WriteStore(items);
     HWND panel = StartPanel();
     ASSERT_NE(nullptr, panel);
@@ -265,8 +231,8 @@ TEST_F(ItemsPanelTest, UserProgramStartsAndThePanelCloses) {
 // The display output hides the panel, which stays open while the dialog runs and comes back after
 // a choice with the pointer on its selected button.
 TEST_F(ItemsPanelTest, DisplayOutputHidesThePanelAndBringsItBack) {
-    std::vector<Item> items = StandIns(10);
-    items.insert(items.begin() + 2, Item{"Monitor", "Monitor", 1, 2007, ""});
+    std::vector<StoreItem> items = StandIns(10);
+    items.insert(items.begin() + 2, StoreItem{"Monitor", "Monitor", 1, 2007, ""});
     WriteStore(items);
     HWND panel = StartPanel();
     ASSERT_NE(nullptr, panel);
@@ -277,7 +243,7 @@ TEST_F(ItemsPanelTest, DisplayOutputHidesThePanelAndBringsItBack) {
     EXPECT_TRUE(run_.Running());
     Screenshot("display-output-dialog");
 
-    ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    suite::PressKey(VK_RETURN);  // a choice: the first tile, selected at opening
     ASSERT_TRUE(suite::WaitForWindowGone(kMonitorTitle, 5000));
     EXPECT_TRUE(suite::WaitUntil([&] { return ::IsWindowVisible(panel) != FALSE; }, 3000))
         << "the panel comes back";

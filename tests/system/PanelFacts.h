@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <string>
+#include <vector>
 
 #include "SuiteHarness.h"
 
@@ -14,6 +15,9 @@ inline constexpr char kPanelTitle[] = "Corvela";
 inline constexpr char kStoreKey[] = "Software\\Brevant\\Corvela";
 inline constexpr char kSimKey[] = "Software\\FirmwareSim";
 inline constexpr RECT kPlaced = {812, 103, 1024, 664};
+// The display-output dialog that the panel's command 2007 opens, and the messages anyone may post.
+inline constexpr char kMonitorTitle[] = "Monitor Switch";
+inline constexpr UINT kPanelCloseMessage = 5043;
 
 // The panel's buttons 2000-2009 in client coordinates.
 inline constexpr RECT kButtons[10] = {
@@ -55,6 +59,42 @@ inline void ClickButton(int index) {
     HoverButton(index);
     const POINT at = Middle(index);
     ClickAt(at.x, at.y);
+}
+
+// An item of a store written for a test: a built-in command (system 1) or a user's program.
+struct StoreItem {
+    std::string key, name;
+    DWORD system, command;
+    std::string path;
+};
+
+// A store of exactly these items, checked and listed in this order (the same name in both
+// languages), that keeps the tray program out of the play.
+inline void WriteStore(const std::vector<StoreItem>& items) {
+    DeleteTree(kStoreKey);
+    SetDword(kStoreKey, "TrayChk", 0);
+    DWORD order = 0;
+    for (const StoreItem& item : items) {
+        const std::string key = std::string(kStoreKey) + "\\" + item.key;
+        SetString(key.c_str(), "0x409", item.name.c_str());
+        SetString(key.c_str(), "0x412", item.name.c_str());
+        SetString(key.c_str(), "Path", item.path.empty() ? "System" : item.path.c_str());
+        SetDword(key.c_str(), "Order", ++order);
+        SetDword(key.c_str(), "Check", 1);
+        SetDword(key.c_str(), "System", item.system);
+        SetDword(key.c_str(), "SystemCMD", item.command);
+    }
+}
+
+// `count` user items "Item 1", "Item 2", ... whose program does not exist.
+inline std::vector<StoreItem> StandIns(int count) {
+    std::vector<StoreItem> items;
+    for (int n = 1; n <= count; ++n) {
+        char key[32];
+        wsprintfA(key, "Stand-in %02d", n);
+        items.push_back({key, "Item " + std::to_string(n), 0, 0, "C:\\nowhere\\none.exe"});
+    }
+    return items;
 }
 
 // Closes a panel left open (as a second start does) and waits for it to go.
