@@ -97,6 +97,11 @@ INT_PTR Dialog::DoModal() {
     return result_;
 }
 
+INT_PTR Dialog::DoModal(HWND owner) {
+    parent_ = owner;
+    return DoModal();
+}
+
 // Our own loop instead of the system's DialogBox loop: the system loop never offers messages to
 // the application's pre-translation, and the panel's keyboard handling lives there.
 void Dialog::RunModalLoop() {

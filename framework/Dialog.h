@@ -15,6 +15,9 @@ public:
     // Creates the dialog and runs it until EndDialog; returns the result, or -1 if the dialog
     // could not be created. The owner is disabled for the duration, as the system's dialogs do.
     INT_PTR DoModal();
+    // The same over `owner` instead of the parent given at construction (a dialog whose owner is
+    // known only when it runs).
+    INT_PTR DoModal(HWND owner);
     // Creates the dialog modelessly (shown when its template says WS_VISIBLE); false on failure.
     bool Create(HWND parent = nullptr);
     // Ends a modal run with the given result; a modeless dialog is hidden and keeps its window.
