@@ -235,12 +235,13 @@ LRESULT CCorvelaDlg::OnItemCommand(const fw::Msg& m) {
 void CCorvelaDlg::ReleaseResources() {
     if (closing_) return;
     closing_ = true;
+    // A close from outside while the display-output dialog runs (a second start, UWM_PANEL_CLOSE,
+    // the settings program) ends that dialog first, as if the user had closed it.
+    if (subDialog_) subDialog_->Close();
     // A panel closed before its first show never shows.
     ::KillTimer(Handle(), kFirstShowTimer);
     ReleaseWmi(acpi_, wmiConnected_);
     if (indexFilePath_[0]) ::DeleteFileA(indexFilePath_);
-    // A close from outside while the display-output dialog runs ends that dialog as well.
-    if (subDialog_) subDialog_->Close();
 }
 
 // The default processing turns WM_CLOSE into the cancel command, which ends the modal run.

@@ -2,7 +2,7 @@
 // the item pages do to the window's buttons and pointer.
 #include "CorvelaDlg.h"
 
-#include "MonitorPlaceholderDlg.h"
+#include "MonitorDlg.h"
 #include "picture_ids.h"
 
 void CCorvelaDlg::PressItem(int id) {
@@ -15,7 +15,7 @@ void CCorvelaDlg::PressItem(int id) {
 
 // Command 2007.
 int CCorvelaDlg::ShowDisplayOutputDialog() {
-    CMonitorPlaceholderDlg dialog;
+    CMonitorDlg dialog;
     return RunSubDialog(dialog);
 }
 

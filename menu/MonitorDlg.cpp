@@ -21,13 +21,13 @@ const fw::MessageMapEntry<CMonitorDlg> CMonitorDlg::kMap[] = {
     fw::EndMessageMap<CMonitorDlg>(),
 };
 
-CMonitorDlg::CMonitorDlg(HWND parent, std::function<void()> ended)
-    : Dialog(IDD_MONITOR, parent),
-      icon_(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CORVELA))),
-      ended_(std::move(ended)) {}
+CMonitorDlg::CMonitorDlg()
+    : Dialog(IDD_MONITOR), icon_(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CORVELA))) {}
 
-// However the run went, the panel gets its keyboard back and the firmware connection goes.
+// However the run went, the firmware connection goes with the dialog.
 CMonitorDlg::~CMonitorDlg() { Finish(); }
+
+INT_PTR CMonitorDlg::Run(HWND panel) { return DoModal(panel); }
 
 bool CMonitorDlg::OnMessage(const fw::Msg& m, LRESULT& result) {
     return fw::RouteMessage(this, kMap, m, result) || Dialog::OnMessage(m, result);
@@ -186,12 +186,12 @@ void CMonitorDlg::CloseAction() {
     EndDialog(IDCANCEL);
 }
 
-// The connection is released on both ways out, not only on the close path.
+// The connection is released on both ways out, not only on the close path, and before the panel
+// hears of the end.
 void CMonitorDlg::Finish() {
     if (finished_) return;
     finished_ = true;
     ReleaseWmi(acpi, wmiConnected);
-    if (ended_) ended_();
 }
 
 // --- painting ------------------------------------------------------------------------------------
@@ -224,11 +224,4 @@ void CMonitorDlg::Paint(HDC dc) {
     const monitor::Caption* captions = monitor::Captions(korean_);
     for (int i = 0; i < monitor::kTileCount; ++i)
         ::TextOutA(dc, captions[i].x, monitor::kCaptionY, captions[i].text, lstrlenA(captions[i].text));
-}
-
-MonitorOutcome RunMonitorDialog(HWND panel, std::function<void()> ended) {
-    CMonitorDlg dialog(panel, std::move(ended));
-    const INT_PTR result = dialog.DoModal();
-    return result == IDOK && dialog.ChosenTile() != monitor::kNoTile ? MonitorOutcome::Chosen
-                                                                      : MonitorOutcome::Closed;
 }

@@ -3,9 +3,11 @@
 // picture to the built-in panel, an external monitor or both. Three tiles and a close button
 // (ImgBtn), driven by pointer or keys. A choice writes one word to the firmware, asks the panel to
 // put its pointer and focus back, and ends the dialog; the close action ends it without either.
+//
+// The panel runs it as its sub-dialog: hidden meanwhile, the panel takes its keyboard back when
+// Run returns, and ends the dialog through Close when the panel itself is closed.
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 
 #include "Dialog.h"
@@ -14,14 +16,19 @@
 #include "MessageMap.h"
 #include "MonitorRules.h"
 #include "PngPicture.h"
+#include "SubDialog.h"
 #include "WAcpi.h"
 
-class CMonitorDlg : public fw::Dialog {
+// One run per object.
+class CMonitorDlg : public fw::Dialog, public ISubDialog {
 public:
-    // `ended` is told once, when the dialog ends however it ends, before anything is posted to the
-    // panel: the panel's keyboard is its own again from then on.
-    CMonitorDlg(HWND parent, std::function<void()> ended);
+    CMonitorDlg();
     ~CMonitorDlg() override;
+
+    // Modal over `panel`: IDOK after a choice, IDCANCEL after the close action.
+    INT_PTR Run(HWND panel) override;
+    // The close action, as a close of the panel asks for it.
+    void Close() override { CloseAction(); }
 
     // The close action: what Escape, the close button and a close from outside (WM_CLOSE) do.
     void CloseAction();
@@ -66,16 +73,8 @@ private:
     bool korean_ = false;
     CWAcpi acpi;
     int wmiConnected = 0;
-    std::function<void()> ended_;
     bool finished_ = false;
     int chosenTile_ = monitor::kNoTile;
 
     static const fw::MessageMapEntry<CMonitorDlg> kMap[];
 };
-
-// How a run of the dialog ended.
-enum class MonitorOutcome { Chosen, Closed };
-
-// Runs the dialog modally over `panel` (hidden meanwhile by the caller); `ended` as for
-// CMonitorDlg. A dialog that cannot be made counts as closed, and `ended` is told all the same.
-MonitorOutcome RunMonitorDialog(HWND panel, std::function<void()> ended);

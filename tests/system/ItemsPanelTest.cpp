@@ -263,8 +263,8 @@ enum class OutsideClose { SecondStart, PanelCloseMessage };
 class DisplayOutputCloseTest : public ItemsPanelTest, public ::testing::WithParamInterface<OutsideClose> {};
 
 TEST_P(DisplayOutputCloseTest, EndsTheDialogAndTheProgramWithoutShowingThePanelAgain) {
-    std::vector<Item> items = StandIns(10);
-    items.insert(items.begin() + 2, Item{"Monitor", "Monitor", 1, 2007, ""});
+    std::vector<StoreItem> items = StandIns(10);
+    items.insert(items.begin() + 2, StoreItem{"Monitor", "Monitor", 1, 2007, ""});
     WriteStore(items);
     HWND panel = StartPanel();
     ASSERT_NE(nullptr, panel);
