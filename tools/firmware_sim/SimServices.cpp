@@ -7,6 +7,7 @@
 #include "SimEnum.h"
 #include "SimObject.h"
 #include "SimSchema.h"
+#include "SimState.h"
 
 namespace sim {
 namespace {
@@ -33,6 +34,10 @@ bool QueryClass(const std::wstring& query, std::wstring& className) {
 }
 
 }  // namespace
+
+SimServices::SimServices() { StateAdjust("Connections", +1); }
+
+SimServices::~SimServices() { StateAdjust("Connections", -1); }
 
 HRESULT SimServices::QueryInterface(REFIID riid, void** ppv) {
     if (ppv && riid == IID_IClientSecurity) {

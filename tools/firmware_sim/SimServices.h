@@ -9,7 +9,10 @@ namespace sim {
 
 class SimServices : public ComObject<IWbemServices>, public IClientSecurity {
 public:
-    SimServices() = default;
+    // Counted in "Connections" from the connection to the last release, so that tests see a
+    // program that keeps a connection it no longer needs.
+    SimServices();
+    ~SimServices() override;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
     ULONG STDMETHODCALLTYPE AddRef() override { return ComObject<IWbemServices>::AddRef(); }

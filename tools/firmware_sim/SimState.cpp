@@ -54,6 +54,11 @@ void StateCountCall() { StateSet("Calls", StateGet("Calls", 0) + 1); }
 
 void StateCountWrite() { StateSet("Writes", StateGet("Writes", 0) + 1); }
 
+void StateAdjust(const char* name, int delta) {
+    const long long value = static_cast<long long>(StateGet(name, 0)) + delta;
+    StateSet(name, value < 0 ? 0 : static_cast<DWORD>(value));
+}
+
 DWORD FirmwareWord(const std::wstring& method) {
     return StateGet(Narrow(method).c_str(), DefaultWord(method));
 }

@@ -8,6 +8,7 @@
 //     "PowerSource"            0 mains, 1 battery; missing: as GetSystemPowerStatus says
 //     "Calls"                  methods executed (every call that reached a firmware method)
 //     "Writes"                 firmware words written (every SetULong that reached a method)
+//     "Connections"            connections to \\.\ROOT\WMI made and not yet released
 //     "FailMonitor"            1: WmiSetBrightness fails
 //     "FailGet"                1: every GetULong fails
 //     "FailConnect"            1: connecting to \\.\ROOT\WMI fails
@@ -25,6 +26,8 @@ bool StateSet(const char* name, DWORD value);
 bool StateSwitch(const char* name);  // the switch is set (1)
 void StateCountCall();
 void StateCountWrite();
+// Adds `delta` to the counter `name`, never below 0.
+void StateAdjust(const char* name, int delta);
 
 // Word of a firmware method ("0_49"), with the value a fresh machine starts from.
 DWORD FirmwareWord(const std::wstring& method);

@@ -15,11 +15,13 @@ TEST_F(ConnectionTest, ConnectsAndReleases) {
     ASSERT_EQ(1, connected);
     EXPECT_TRUE(acpi.services);
     EXPECT_TRUE(acpi.locator);
+    EXPECT_EQ(1u, SimGet("Connections"));  // the simulator sees the one connection
 
     ReleaseWmi(acpi, connected);
     EXPECT_EQ(0, connected);
     EXPECT_FALSE(acpi.services);
     EXPECT_FALSE(acpi.locator);
+    EXPECT_EQ(0u, SimGet("Connections"));
 }
 
 TEST_F(ConnectionTest, SecondConnectKeepsTheConnection) {

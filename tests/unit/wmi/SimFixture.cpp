@@ -85,7 +85,7 @@ void SimTest::SetUp() {
     SimSet("0_49", 0x3);
     SimSet("0_50", 0x75);
     SimSet("0_230", 0x10000);
-    for (const char* s : {"FailMonitor", "FailGet", "FailConnect", "Calls", "Writes"}) SimSet(s, 0);
+    for (const char* s : {"FailMonitor", "FailGet", "FailConnect", "Calls", "Writes", "Connections"}) SimSet(s, 0);
     SimDelete("MonitorBrightness");
     SimDelete("MonitorInstance");
     SimDelete("PowerSource");
