@@ -62,6 +62,7 @@ protected:
         suite::SetDword(kSimKey, "FailGet", 0, HKEY_LOCAL_MACHINE);
         suite::SetDword(kSimKey, "0_230", kWordBefore, HKEY_LOCAL_MACHINE);
         suite::SetDword(kSimKey, "Writes", 0, HKEY_LOCAL_MACHINE);
+        suite::SetDword(kSimKey, "Connections", 0, HKEY_LOCAL_MACHINE);  // a killed program's would stay
         std::vector<StoreItem> items = StandIns(10);
         items.insert(items.begin() + kMonitorItem - 1, StoreItem{"Monitor", "Monitor", 1, 2007, ""});
         WriteStore(items);
@@ -131,14 +132,16 @@ protected:
         return false;
     }
 
-    // The dialog is gone and the panel is back on screen, open, with its keyboard: Down moves its
-    // selection (and the pointer) to the next item.
+    // The dialog is gone, and with it its firmware connection; the panel is back on screen with
+    // its own connection.
     void ExpectPanelBack(HWND panel) {
         EXPECT_TRUE(suite::WaitForWindowGone(kMonitorTitle, kCloseTimeoutMs));
         EXPECT_TRUE(suite::WaitUntil([&] { return ::IsWindowVisible(panel) != FALSE; }, kCloseTimeoutMs))
             << "the panel comes back";
         EXPECT_TRUE(run_.Running());
+        EXPECT_EQ(1u, Sim("Connections")) << "the dialog's firmware connection outlived it";
     }
+    // The panel has its keyboard again: Down moves its selection (and the pointer) to the next item.
     static void ExpectPanelKeys() {
         suite::PressKey(VK_DOWN);
         EXPECT_TRUE(WaitPointerResting(Spot(kMonitorItem + 1)))
@@ -291,6 +294,8 @@ TEST_F(MonitorDialogTest, ClosingThePanelEndsTheDialogFirst) {
         HWND panel = StartPanel();
         ASSERT_NE(nullptr, panel);
         ASSERT_NE(nullptr, OpenDialog());
+        const std::string index = suite::DistFile("Pellary.ini");
+        ASSERT_TRUE(suite::FileExists(index)) << "the open panel keeps its index file";
         suite::ProgramRun second;
         switch (c.how) {
             case How::SecondStart:
@@ -315,7 +320,7 @@ TEST_F(MonitorDialogTest, ClosingThePanelEndsTheDialogFirst) {
         EXPECT_FALSE(panelShown) << "the closed panel showed itself again";
         EXPECT_EQ(nullptr, ::FindWindowA(nullptr, kMonitorTitle));
         EXPECT_EQ(nullptr, ::FindWindowA(nullptr, kPanelTitle));
-        EXPECT_FALSE(suite::FileExists(suite::DistFile("Pellary.ini"))) << "the panel's close did not run";
+        EXPECT_FALSE(suite::FileExists(index)) << "the panel's close steps did not run";
         EXPECT_EQ(0u, Sim("Writes"));
     }
 }
