@@ -315,29 +315,7 @@ TEST_F(CorvelaPanelTest, DraggedByTheBackgroundAndPlacedAgainOnADisplayChange) {
     HWND panel = StartPanel();
     ASSERT_NE(nullptr, panel);
     const POINT grip = {kPlaced.left + 30, kPlaced.top + 30};  // background, no button there
-    suite::MovePointer(grip.x, grip.y);
-    suite::Settle(200);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    ::SendInput(1, &input, sizeof(input));
-    // The press starts the system's move loop in the panel's thread; moves sent before the loop
-    // runs would be lost under load, so wait for it.
-    const DWORD panelThread = ::GetWindowThreadProcessId(panel, nullptr);
-    ASSERT_TRUE(suite::WaitUntil(
-        [&] {
-            GUITHREADINFO info = {};
-            info.cbSize = sizeof(info);
-            return ::GetGUIThreadInfo(panelThread, &info) && (info.flags & GUI_INMOVESIZE) != 0;
-        },
-        3000))
-        << "the press on the background did not start a move";
-    for (int step = 1; step <= 10; ++step) {
-        suite::MovePointer(grip.x - 30 * step, grip.y + 5 * step);
-        suite::Settle(40);
-    }
-    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(1, &input, sizeof(input));
+    ASSERT_TRUE(suite::DragWindow(panel, grip, -300, 50)) << "the press on the background did not start a move";
     const RECT dragged = {kPlaced.left - 300, kPlaced.top + 50, kPlaced.right - 300, kPlaced.bottom + 50};
     EXPECT_TRUE(suite::WaitUntil(
         [&] {

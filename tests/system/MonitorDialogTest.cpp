@@ -152,7 +152,8 @@ protected:
 };
 
 // Opening: in its place, shaped, four buttons, the first tile focused under the pointer; the panel
-// hidden meanwhile. Down and Up walk the tiles and stop at both ends; Escape ends it.
+// hidden meanwhile. Down and Up walk the tiles and stop at both ends; the background drags the
+// dialog; Escape ends it.
 TEST_F(MonitorDialogTest, OpensInItsPlaceAndTheKeysWalkTheTiles) {
     HWND panel = StartPanel();
     ASSERT_NE(nullptr, panel);
@@ -207,6 +208,21 @@ TEST_F(MonitorDialogTest, OpensInItsPlaceAndTheKeysWalkTheTiles) {
             EXPECT_FALSE(suite::SaveScreenshot(Shot("keys-last-tile")).empty());
         }
     }
+
+    // The background drags the caption-less dialog, and it follows the pointer without a jump.
+    const POINT grip = OnDialog(POINT{250, 25});  // the caption, beside the close button
+    ASSERT_TRUE(suite::DragWindow(box, grip, -200, 100)) << "the press on the background did not start a move";
+    const RECT dragged = {kDialogPlaced.left - 200, kDialogPlaced.top + 100, kDialogPlaced.right - 200,
+                          kDialogPlaced.bottom + 100};
+    EXPECT_TRUE(suite::WaitUntil(
+        [&] {
+            const RECT r = suite::WindowRect(box);
+            return ::EqualRect(&r, &dragged) != FALSE;
+        },
+        3000))
+        << "dialog at " << suite::WindowRect(box).left << "," << suite::WindowRect(box).top;
+    EXPECT_EQ(box, ::FindWindowA(nullptr, kMonitorTitle)) << "dragging ended the dialog";
+
     suite::PressKey(VK_ESCAPE);
     ExpectPanelBack(panel);
     EXPECT_EQ(0u, Sim("Writes"));

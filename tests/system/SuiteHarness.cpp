@@ -206,6 +206,34 @@ void PressKey(WORD vk) {
     SendOne(input);
 }
 
+bool DragWindow(HWND window, POINT grip, int dx, int dy, int steps) {
+    MovePointer(grip.x, grip.y);
+    Settle(200);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    SendOne(input);
+    // The press starts the system's move loop in the window's thread; moves sent before the loop
+    // runs would be lost under load, so wait for it.
+    const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
+    const bool moving = WaitUntil(
+        [&] {
+            GUITHREADINFO info = {};
+            info.cbSize = sizeof(info);
+            return ::GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMOVESIZE) != 0;
+        },
+        3000);
+    if (moving) {
+        for (int step = 1; step <= steps; ++step) {
+            MovePointer(grip.x + dx * step / steps, grip.y + dy * step / steps);
+            Settle(40);
+        }
+    }
+    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendOne(input);
+    return moving;
+}
+
 POINT PointerPos() {
     POINT pt = {0, 0};
     ::GetCursorPos(&pt);

@@ -92,6 +92,10 @@ POINT PointerPos();
 bool XdoTool(const std::string& arguments, DWORD timeoutMs = 10000);
 // The middle of control `id` of `dialog`, in screen coordinates.
 POINT ControlMiddle(HWND dialog, int id);
+// Drags `window` by the point `grip` (screen coordinates) as a user does: presses there, waits
+// until the press has started the window's move loop, moves the pointer by (dx, dy) in `steps`
+// steps and releases. False when the press started no move.
+bool DragWindow(HWND window, POINT grip, int dx, int dy, int steps = 10);
 
 bool FileExists(const std::string& path);
 bool DeleteFileIfAny(const std::string& path);
