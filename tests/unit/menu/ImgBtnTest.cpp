@@ -184,14 +184,6 @@ TEST_F(ImgBtnTest, PointerAndPressStepThroughThePictures) {
     }
 }
 
-TEST_F(ImgBtnTest, WithoutTheDialogEnteringChangesOnlyThePicture) {
-    ImgBtn& tile = MakeTile();
-    ::SetWindowTextA(parent_, "Somebody else");
-    Send(tile, WM_MOUSEMOVE, POINT{10, 10});
-    EXPECT_EQ(ImgBtn::kHover, tile.imageIndex);
-    EXPECT_TRUE(Hovers().empty());
-}
-
 // A button never shows a picture it does not have: without a toggled picture (a three-picture
 // button, or a fourth picture that does not decode) a click leaves it on its normal picture.
 TEST_F(ImgBtnTest, PlaceAndToggleFollowThePicturesLoaded) {

@@ -78,18 +78,4 @@ TEST(StepForKey, NeverActsOnATileThatDoesNotExist) {
     }
 }
 
-// Three steps of Down from the first tile end on the last; each tile sends its own word.
-TEST(Tiles, OrderWordsAndIds) {
-    int selected = 0;
-    for (int i = 0; i < 3; ++i) selected = monitor::StepForKey(selected, VK_DOWN).tile;
-    EXPECT_EQ(2, selected);
-    const ULONG words[] = {0x10000, 0x20000, 0x30000};
-    for (int i = 0; i < monitor::kTileCount; ++i) {
-        EXPECT_EQ(words[i], monitor::TileAt(i)->outputWord);
-        EXPECT_EQ(1000 + i, monitor::TileAt(i)->id);
-    }
-    EXPECT_EQ(nullptr, monitor::TileAt(kNoTile));
-    EXPECT_EQ(nullptr, monitor::TileAt(-1));
-}
-
 }  // namespace
