@@ -135,8 +135,8 @@ TEST_F(ItemsPanelTest, BrightnessItemShowsAWorkingBar) {
     SetSim("FailMonitor", 0);
     SetSim("PowerSource", 0);
     SetSim("0_50", 0x75);
-    std::vector<Item> items = StandIns(10);
-    items.insert(items.begin() + 2, Item{"Brightness", "Brightness Control", 1, 2006, ""});
+    std::vector<StoreItem> items = StandIns(10);
+    items.insert(items.begin() + 2, StoreItem{"Brightness", "Brightness Control", 1, 2006, ""});
     WriteStore(items);
     HWND panel = StartPanel();
     ASSERT_NE(nullptr, panel);
