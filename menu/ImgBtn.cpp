@@ -30,11 +30,8 @@ bool ImgBtn::OnMessage(const fw::Msg& m, LRESULT& result) {
 void ImgBtn::OnAttached() { SetButtonStyle(BS_OWNERDRAW, false); }
 
 void ImgBtn::LoadPicture(int index, UINT id) {
-    auto picture = std::make_unique<CPngPicture>(id);
-    if (picture->Ok())
-        pictures_[index] = std::move(picture);
-    else
-        pictures_[index].reset();
+    const SIZE size = DrawnSize();
+    shown_[index] = Pictures().Get(id, size.cx, size.cy);
 }
 
 void ImgBtn::PlaceAt(int x, int y) {
@@ -54,7 +51,7 @@ void ImgBtn::LoadImages3(int x, int y, UINT idNormal, UINT idHover, UINT idPress
     LoadPicture(kNormal, idNormal);
     LoadPicture(kHover, idHover);
     LoadPicture(kPressed, idPressed);
-    pictures_[kToggled].reset();
+    shown_[kToggled] = nullptr;
     if (kind == kSmall) PlaceAt(x, y);
 }
 
@@ -65,7 +62,7 @@ void ImgBtn::SetState(int n) {
 }
 
 bool ImgBtn::HasPicture(int index) const {
-    return index >= 0 && index < kPictureCount && pictures_[index] != nullptr;
+    return index >= 0 && index < kPictureCount && shown_[index] != nullptr;
 }
 
 SIZE ImgBtn::DrawnSize() const { return kind == kSmall ? kSmallSize : kTileSize; }
@@ -75,9 +72,7 @@ void ImgBtn::Redraw() {
 }
 
 void ImgBtn::DrawItem(const DRAWITEMSTRUCT& item) {
-    if (!HasPicture(imageIndex)) return;
-    const SIZE size = DrawnSize();
-    pictures_[imageIndex]->Draw(item.hDC, 0, 0, size.cx, size.cy);
+    if (HasPicture(imageIndex)) shown_[imageIndex]->Draw(item.hDC, 0, 0);
 }
 
 // The pictures are opaque: erasing under one that covers the whole button would only flicker.

@@ -4,11 +4,10 @@
 // mouse, tells the window "Monitor Switch" which button the pointer has just entered, and reports
 // a click to its parent. A click flips the resting picture between normal and toggled.
 //
-// Each picture is decoded once, when it is loaded, and kept: a paint only draws.
-#include <memory>
-
+// Each picture is decoded once, when it is loaded, at the size it is drawn, and kept: a paint
+// only draws.
 #include "MessageMap.h"
-#include "PngPicture.h"
+#include "PictureCache.h"
 #include "PushButton.h"
 
 class ImgBtn : public fw::PushButton {
@@ -20,11 +19,15 @@ public:
     ImgBtn();
     ~ImgBtn() override;
 
+    // Where the pictures come from: the dialog's cache, shared by its buttons and kept for its run
+    // (borrowed). A button without one keeps a cache of its own. Set before loading.
+    void SetPictures(CPictureCache* pictures) { pictures_ = pictures; }
     // Loads the four pictures, then puts the button at client point (x, y) of its parent as a
     // tile (87 x 73), on top of its siblings.
     void LoadImages4(int x, int y, UINT idNormal, UINT idHover, UINT idPressed, UINT idToggled);
     // Loads three pictures (no toggled one). A small button is then put at (x, y), 16 x 16; a
-    // tile keeps the place and size its template gave it.
+    // tile keeps the place and size its template gave it. The kind is set before loading: the
+    // pictures are decoded at its size.
     void LoadImages3(int x, int y, UINT idNormal, UINT idHover, UINT idPressed);
     // Shows picture n and makes it the one to return to.
     void SetState(int n);
@@ -54,9 +57,12 @@ private:
     void LoadPicture(int index, UINT id);
     void PlaceAt(int x, int y);
     void Redraw();
+    CPictureCache& Pictures() { return pictures_ ? *pictures_ : ownPictures_; }
 
+    CPictureCache* pictures_ = nullptr;
+    CPictureCache ownPictures_;
     // Null where a picture is missing or does not decode: that picture is simply not drawn.
-    std::unique_ptr<CPngPicture> pictures_[kPictureCount];
+    const CDecodedPicture* shown_[kPictureCount] = {};
 
     static const fw::MessageMapEntry<ImgBtn> kMap[];
 };

@@ -66,8 +66,10 @@ bool CMonitorDlg::OnInitDialog() {
 }
 
 void CMonitorDlg::LoadPictures() {
-    auto background = std::make_unique<CPngPicture>(korean_ ? IDB_MONITOR_BG_KO : IDB_MONITOR_BG_EN);
-    if (background->Ok()) background_ = std::move(background);
+    background_ =
+        pictures_.Get(korean_ ? IDB_MONITOR_BG_KO : IDB_MONITOR_BG_EN, monitor::kWidth, monitor::kHeight);
+    for (ImgBtn& b : tiles_) b.SetPictures(&pictures_);
+    close_.SetPictures(&pictures_);
 }
 
 void CMonitorDlg::PlaceWindow() {
@@ -217,7 +219,7 @@ LRESULT CMonitorDlg::OnPaint(const fw::Msg&) {
 }
 
 void CMonitorDlg::Paint(HDC dc) {
-    if (background_) background_->Draw(dc, 0, 0, monitor::kWidth, monitor::kHeight);
+    if (background_) background_->Draw(dc, 0, 0);
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, RGB(0, 0, 0));
     fw::SelectObjectScope select(dc, captionFont_.Get());

@@ -8,14 +8,12 @@
 // Run returns, and ends the dialog through Close when the panel itself is closed.
 #include <windows.h>
 
-#include <memory>
-
 #include "Dialog.h"
 #include "Handles.h"
 #include "ImgBtn.h"
 #include "MessageMap.h"
 #include "MonitorRules.h"
-#include "PngPicture.h"
+#include "PictureCache.h"
 #include "SubDialog.h"
 #include "WAcpi.h"
 
@@ -65,11 +63,14 @@ private:
 
     void Paint(HDC dc);
 
+    // Every picture of the dialog and its buttons, decoded once; before the buttons, which borrow
+    // it.
+    CPictureCache pictures_;
     ImgBtn tiles_[monitor::kTileCount];
     ImgBtn close_;
     fw::Font captionFont_;
-    std::unique_ptr<CPngPicture> background_;  // decoded once, drawn at every paint
-    HICON icon_ = nullptr;                     // a shared resource icon: never destroyed
+    const CDecodedPicture* background_ = nullptr;  // null when it cannot be decoded
+    HICON icon_ = nullptr;                         // a shared resource icon: never destroyed
     bool korean_ = false;
     CWAcpi acpi;
     int wmiConnected = 0;
