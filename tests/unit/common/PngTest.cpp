@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Canvas.h"
 #include "Handles.h"
 #include "test_resources.h"
 
@@ -27,31 +28,10 @@ protected:
 };
 CGdiplusSession* PngTest::session_ = nullptr;
 
-// A 32 x 16 canvas of 32-bit pixels, filled with the background colour.
-class Canvas {
+// A 32 x 16 canvas, filled with the background colour.
+class Canvas : public suite::Canvas {
 public:
-    Canvas() : screen_(nullptr), dc_(screen_.Get()) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = 32;
-        info.bmiHeader.biHeight = -16;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        bitmap_.Reset(::CreateDIBSection(screen_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        select_ = std::make_unique<fw::SelectObjectScope>(dc_.Get(), bitmap_.Get());
-        fw::Brush fill(::CreateSolidBrush(kBackground));
-        RECT all = {0, 0, 32, 16};
-        ::FillRect(dc_.Get(), &all, fill.Get());
-    }
-    HDC Get() const { return dc_.Get(); }
-    COLORREF At(int x, int y) const { return ::GetPixel(dc_.Get(), x, y); }
-
-private:
-    fw::WindowDC screen_;
-    fw::MemoryDC dc_;
-    fw::Bitmap bitmap_;
-    std::unique_ptr<fw::SelectObjectScope> select_;
+    Canvas() : suite::Canvas(32, 16, kBackground) {}
 };
 
 TEST_F(PngTest, ResourceIsCopiedIntoItsOwnStream) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "Canvas.h"
 #include "GdiplusSession.h"
 #include "Handles.h"
 #include "ImgBtn.h"
@@ -230,34 +231,6 @@ TEST_F(ImgBtnTest, PlaceAndToggleFollowThePicturesLoaded) {
     }
 }
 
-// A 32-bit canvas of the tile's size, white before each paint.
-class Canvas {
-public:
-    Canvas() : screen_(nullptr), dc_(screen_.Get()) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = 87;
-        info.bmiHeader.biHeight = -73;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        bitmap_.Reset(::CreateDIBSection(screen_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        select_ = std::make_unique<fw::SelectObjectScope>(dc_.Get(), bitmap_.Get());
-    }
-    void Clear() {
-        RECT all = {0, 0, 87, 73};
-        ::FillRect(dc_.Get(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    }
-    HDC Get() const { return dc_.Get(); }
-    COLORREF At(int x, int y) const { return ::GetPixel(dc_.Get(), x, y); }
-
-private:
-    fw::WindowDC screen_;
-    fw::MemoryDC dc_;
-    fw::Bitmap bitmap_;
-    std::unique_ptr<fw::SelectObjectScope> select_;
-};
-
 TEST_F(ImgBtnTest, PaintsThePictureOfItsStateAndNothingWhereAPictureIsMissing) {
     ImgBtn& tile = MakeButton(kTileId);
     tile.LoadImages4(32, 55, IDP_TEST_NORMAL, IDP_TEST_BROKEN, IDP_TEST_PRESSED, IDP_TEST_MISSING);
@@ -273,11 +246,11 @@ TEST_F(ImgBtnTest, PaintsThePictureOfItsStateAndNothingWhereAPictureIsMissing) {
         {7, untouched, untouched},
         {-1, untouched, untouched},
     };
-    Canvas canvas;
+    suite::Canvas canvas(87, 73, untouched);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.index);
         tile.SetState(c.index);
-        canvas.Clear();
+        canvas.Fill(untouched);
         DRAWITEMSTRUCT item = {};
         item.CtlType = ODT_BUTTON;
         item.CtlID = kTileId;
