@@ -311,7 +311,7 @@ TEST_F(ItemsPanelTest, EnterNeverRunsAnItemThatIsNotOnTheScreen) {
     ASSERT_TRUE(::CopyFileA(suite::ToolFile("Stub.exe").c_str(), third.c_str(), FALSE));
     ASSERT_TRUE(
         ::WritePrivateProfileStringA("stub", "log", log.c_str(), folder.Join("Third.stub.ini").c_str()));
-    std::vector<Item> items = StandIns(10);
+    std::vector<StoreItem> items = StandIns(10);
     items[2].path = third;
     WriteStore(items);
     // Ten item keys keep the store healthy; nine of them are checked.

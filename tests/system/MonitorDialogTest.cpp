@@ -325,7 +325,7 @@ TEST_F(MonitorDialogTest, ClosingThePanelEndsTheDialogFirst) {
         HWND panel = StartPanel();
         ASSERT_NE(nullptr, panel);
         ASSERT_NE(nullptr, OpenDialog());
-        const std::string index = suite::DistFile("Pellary.ini");
+        const std::string index = UserIndexFile();
         ASSERT_TRUE(suite::FileExists(index)) << "the open panel keeps its index file";
         suite::ProgramRun second;
         switch (c.how) {
