@@ -111,11 +111,7 @@ TEST_F(ItemsPanelTest, PagesDownAndUpWithTheArrows) {
     for (const auto& s : steps) {
         SCOPED_TRACE(s.shot);
         // The arrow takes the pointer first (it captures it on entering), then the click.
-        const POINT at = Middle(s.arrow);
-        suite::MovePointer(at.x, at.y);
-        suite::WaitUntil([&] { return SamePoint(suite::PointerPos(), at); }, 2000);
-        suite::Settle(200);
-        suite::ClickAt(at.x, at.y);
+        ClickButton(s.arrow);
         EXPECT_TRUE(suite::WaitUntil([&] { return ShownLabels(panel) == Labels(s.first, s.last); }, 3000));
         EXPECT_EQ(Labels(s.first, s.last), ShownLabels(panel));
         EXPECT_EQ(s.up, Shown(panel, 2000));
@@ -140,8 +136,7 @@ TEST_F(ItemsPanelTest, BrightnessItemShowsAWorkingBar) {
     WriteStore(items);
     HWND panel = StartPanel();
     ASSERT_NE(nullptr, panel);
-    const POINT at = Middle(3);
-    suite::ClickAt(at.x, at.y);
+    ClickButton(3);
     HWND box = suite::WaitForWindow("Cor Vela", kStartTimeoutMs, "#32770");
     ASSERT_NE(nullptr, box) << "the key help does not show";
     Screenshot("brightness-help");

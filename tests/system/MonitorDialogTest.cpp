@@ -128,20 +128,8 @@ protected:
         EXPECT_TRUE(RestPointerAt(anchor));
     }
 
-    // Moves the pointer onto `screen` and waits until it rests there. Two steps: a button holding
-    // the capture takes the first move and hands over only on the next.
-    static bool RestPointerAt(POINT screen) {
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            suite::MovePointer(screen.x - 1, screen.y);
-            suite::WaitUntil([&] { return SamePoint(suite::PointerPos(), POINT{screen.x - 1, screen.y}); }, 2000);
-            suite::MovePointer(screen.x, screen.y);
-            if (suite::WaitUntil([&] { return SamePoint(suite::PointerPos(), screen); }, 2000)) {
-                suite::Settle(300);
-                if (SamePoint(suite::PointerPos(), screen)) return true;
-            }
-        }
-        return false;
-    }
+    // Moves the pointer onto `screen` in two steps and waits until it has rested there a while.
+    static bool RestPointerAt(POINT screen) { return suite::RestPointerAt(screen.x, screen.y, 300); }
 
     // The dialog is gone, and with it its firmware connection; the panel is back on screen with
     // its own connection.

@@ -49,14 +49,9 @@ inline bool SamePoint(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
 // it is there.
 inline void HoverButton(int index) {
     const POINT at = Middle(index);
-    MovePointer(at.x - 1, at.y);
-    Settle(60);
-    MovePointer(at.x, at.y);
-    WaitUntil([&] { return SamePoint(PointerPos(), at); }, 2000);
-    Settle(100);
+    RestPointerAt(at.x, at.y);
 }
 inline void ClickButton(int index) {
-    HoverButton(index);
     const POINT at = Middle(index);
     ClickAt(at.x, at.y);
 }

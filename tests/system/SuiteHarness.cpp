@@ -185,9 +185,26 @@ void MovePointer(int x, int y) {
     SendOne(input);
 }
 
+bool RestPointerAt(int x, int y, DWORD restMs) {
+    const auto at = [](int px, int py) {
+        const POINT p = PointerPos();
+        return p.x == px && p.y == py;
+    };
+    // Under the virtual desktop a move a program made (SetCursorPos) can come back late as a move
+    // of its own and carry the pointer off again: then the approach is made once more.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        MovePointer(x - 1, y);
+        WaitUntil([&] { return at(x - 1, y); }, 2000);
+        MovePointer(x, y);
+        if (!WaitUntil([&] { return at(x, y); }, 2000)) continue;
+        Settle(restMs);
+        if (at(x, y)) return true;
+    }
+    return false;
+}
+
 void ClickAt(int x, int y) {
-    MovePointer(x, y);
-    Settle(50);
+    RestPointerAt(x, y);
     INPUT input = {};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
@@ -207,8 +224,8 @@ void PressKey(WORD vk) {
 }
 
 bool DragWindow(HWND window, POINT grip, int dx, int dy, int steps) {
-    MovePointer(grip.x, grip.y);
-    Settle(200);
+    // A press while a button still holds the capture would go to that button, not the background.
+    RestPointerAt(grip.x, grip.y, 200);
     INPUT input = {};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
