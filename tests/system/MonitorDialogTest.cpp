@@ -128,8 +128,8 @@ protected:
         EXPECT_TRUE(RestPointerAt(anchor));
     }
 
-    // Moves the pointer onto `screen` in two steps and waits until it has rested there a while.
-    static bool RestPointerAt(POINT screen) { return suite::RestPointerAt(screen.x, screen.y, 300); }
+    // Moves the pointer onto `screen` in two steps and waits until it has rested there 300 ms.
+    static bool RestPointerAt(POINT screen) { return suite::RestPointerAt(screen.x, screen.y, 150); }
 
     // The dialog is gone, and with it its firmware connection; the panel is back on screen with
     // its own connection.

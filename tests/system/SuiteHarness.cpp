@@ -190,13 +190,19 @@ bool RestPointerAt(int x, int y, DWORD restMs) {
         const POINT p = PointerPos();
         return p.x == px && p.y == py;
     };
-    // Under the virtual desktop a move a program made (SetCursorPos) can come back late as a move
-    // of its own and carry the pointer off again: then the approach is made once more.
+    // Under the virtual desktop an earlier move can come back late as a move of its own and carry
+    // the pointer off again (here: one pixel back to the approach point): so the pointer must stay
+    // put for two rest times, and the approach is made once more when it did not. A pointer
+    // already there is not moved at all, so that no new move can come back.
     for (int attempt = 0; attempt < 3; ++attempt) {
-        MovePointer(x - 1, y);
-        WaitUntil([&] { return at(x - 1, y); }, 2000);
-        MovePointer(x, y);
-        if (!WaitUntil([&] { return at(x, y); }, 2000)) continue;
+        if (!at(x, y)) {
+            MovePointer(x - 1, y);
+            WaitUntil([&] { return at(x - 1, y); }, 2000);
+            MovePointer(x, y);
+            if (!WaitUntil([&] { return at(x, y); }, 2000)) continue;
+        }
+        Settle(restMs);
+        if (!at(x, y)) continue;
         Settle(restMs);
         if (at(x, y)) return true;
     }
@@ -225,7 +231,7 @@ void PressKey(WORD vk) {
 
 bool DragWindow(HWND window, POINT grip, int dx, int dy, int steps) {
     // A press while a button still holds the capture would go to that button, not the background.
-    RestPointerAt(grip.x, grip.y, 200);
+    RestPointerAt(grip.x, grip.y, 300);
     INPUT input = {};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;

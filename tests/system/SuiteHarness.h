@@ -84,7 +84,8 @@ POINT ClientToScreenPoint(HWND hwnd, int x, int y);
 void MovePointer(int x, int y);
 // Brings the pointer to (x, y) as a real pointer gets there, in two moves (a button holding the
 // capture takes the first move after a jump and hands over only on the next), and waits until it
-// has rested there for `restMs`. False when it never came to rest there.
+// has stayed there for twice `restMs`; a pointer already there is only waited for. False when it
+// never came to rest there.
 bool RestPointerAt(int x, int y, DWORD restMs = 100);
 // Rests the pointer on (x, y) first, then presses and releases the left button there.
 void ClickAt(int x, int y);
