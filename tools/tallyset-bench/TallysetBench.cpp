@@ -3,8 +3,10 @@
 // store in its list, and how long its OK takes (from the click to the end of the process, the
 // commit of every row and the index rebuilds included), on stores of SIZE user items (default
 // 10 and 1000), the sizes taking turns within each of RUNS rounds (default 5) so that a busy
-// machine weighs on all of them alike. Prints every time, then the median and the best per size
-// and the ratio of each size's median to the first size's. The store key is put back afterwards.
+// machine weighs on all of them alike. Each round also starts the panel bench's empty dialog program
+// (EmptyDialog.exe) until it shows: what any dialog program costs to start here. Prints every time,
+// then the median and the best per size, the ratio of each size's median to the first size's and
+// to the empty dialog's. The store key is put back afterwards.
 //
 //   scripts/winenv wine64 build/win64/tools/TallysetBench.exe 5 10 1000
 #include <windows.h>
@@ -72,12 +74,42 @@ void WriteStore(int count) {
     ::RegCloseKey(store);
 }
 
-std::string Folder() {
+std::string ToolsFolder() {
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, path, sizeof(path));
-    std::string s = path;
-    s = s.substr(0, s.find_last_of('\\'));        // <build>\tools
-    return s.substr(0, s.find_last_of('\\')) + "\\dist";
+    const std::string s = path;
+    return s.substr(0, s.find_last_of('\\'));  // <build>\tools
+}
+
+std::string Folder() {
+    const std::string tools = ToolsFolder();
+    return tools.substr(0, tools.find_last_of('\\')) + "\\dist";
+}
+
+// Start of the empty dialog program until its window shows; -1 when it did not.
+double EmptyDialogStart() {
+    const std::string exe = ToolsFolder() + "\\EmptyDialog.exe";
+    std::string commandLine = "\"" + exe + "\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    const double start = Now();
+    if (!::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return -1;
+    ::CloseHandle(pi.hThread);
+    double shown = -1;
+    while (Now() - start < kTimeoutMs) {
+        HWND w = ::FindWindowA(nullptr, "EmptyDialog");
+        if (w && ::IsWindowVisible(w)) {
+            shown = Now() - start;
+            ::PostMessageA(w, WM_CLOSE, 0, 0);
+            break;
+        }
+        ::Sleep(1);
+    }
+    if (::WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) ::TerminateProcess(pi.hProcess, 1);
+    ::CloseHandle(pi.hProcess);
+    return shown;
 }
 
 struct Times {
@@ -131,9 +163,11 @@ int main(int argc, char** argv) {
 
     suite::RegistrySnapshot saved(HKEY_CURRENT_USER, kStoreKey);
     std::map<int, std::vector<double>> open, ok;
+    std::vector<double> empty;
     // One start first: the first process of a prefix pays for loading what the others share.
     WriteStore(sizes.front());
     Measure(sizes.front());
+    EmptyDialogStart();
     for (int r = 1; r <= runs; ++r) {
         for (int size : sizes) {
             WriteStore(size);
@@ -143,15 +177,21 @@ int main(int argc, char** argv) {
             open[size].push_back(t.open);
             ok[size].push_back(t.ok);
         }
+        const double e = EmptyDialogStart();
+        std::printf("run %d  empty dialog program  shown %8.1f ms\n", r, e);
+        if (e >= 0) empty.push_back(e);
     }
-    std::printf("\n%6s %12s %12s %12s %12s %10s\n", "items", "open median", "open best", "OK median", "OK best",
-                "open x");
+    std::printf("\n%6s %12s %12s %12s %12s %10s %10s\n", "items", "open median", "open best", "OK median", "OK best",
+                "open x", "x empty");
     const double base = Median(open[sizes.front()]);
+    const double emptyMedian = Median(empty);
     for (int size : sizes) {
         const double m = Median(open[size]);
-        std::printf("%6d %12.1f %12.1f %12.1f %12.1f %10.2f\n", size, m,
+        std::printf("%6d %12.1f %12.1f %12.1f %12.1f %10.2f %10.2f\n", size, m,
                     *std::min_element(open[size].begin(), open[size].end()), Median(ok[size]),
-                    *std::min_element(ok[size].begin(), ok[size].end()), base > 0 ? m / base : 0.0);
+                    *std::min_element(ok[size].begin(), ok[size].end()), base > 0 ? m / base : 0.0,
+                    emptyMedian > 0 ? m / emptyMedian : 0.0);
     }
+    std::printf("empty dialog program (EmptyDialog.exe) median %.1f ms\n", emptyMedian);
     return 0;
 }
