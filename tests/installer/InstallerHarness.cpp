@@ -186,6 +186,33 @@ std::vector<std::string> RunningSuitePrograms() {
     return names;
 }
 
+HWND FindWizardWindow(const std::wstring& title, bool messageBox) {
+    HWND found = nullptr;
+    while ((found = ::FindWindowExW(nullptr, found, L"#32770", nullptr)) != nullptr) {
+        const bool isMessageBox = ::GetWindow(found, GW_OWNER) != nullptr;
+        if (isMessageBox == messageBox && ::IsWindowVisible(found) &&
+            suite::WindowTextW(found).compare(0, title.size(), title) == 0)
+            return found;
+    }
+    return nullptr;
+}
+
+HWND WaitForWizardWindow(const char* utf8Title, DWORD timeoutMs, bool messageBox) {
+    const std::wstring title = suite::FromUtf8(utf8Title);
+    HWND window = nullptr;
+    suite::WaitUntil([&] { return (window = FindWizardWindow(title, messageBox)) != nullptr; }, timeoutMs);
+    return window;
+}
+
+std::wstring ButtonText(HWND wizard, int id) { return suite::WindowTextW(::GetDlgItem(wizard, id)); }
+
+bool WaitForFinishPage(HWND wizard, const char* finishText, DWORD timeoutMs) {
+    const std::wstring finish = suite::FromUtf8(finishText);
+    return suite::WaitUntil(
+        [&] { return ButtonText(wizard, kNextButton) == finish && ::IsWindowEnabled(::GetDlgItem(wizard, kNextButton)); },
+        timeoutMs);
+}
+
 void RemoveAnyInstall() {
     const std::string uninstall = MachineText(kUninstallKey, "UninstallString");
     if (!uninstall.empty()) RunUninstaller(uninstall + " /S", 60000);

@@ -74,6 +74,17 @@ std::string ParentOf(const std::string& path);
 // Names of the running processes whose program file is named like one of the suite's programs.
 std::vector<std::string> RunningSuitePrograms();
 
+// The wizard's "Next" / "Install" / "Uninstall" / "Finish" button.
+inline constexpr int kNextButton = 1;
+// The wizard window (a dialog) whose title begins with `title` (a page may add its own part), or the
+// message box of that title when `messageBox` (a dialog too, but owned by the wizard); null if none.
+HWND FindWizardWindow(const std::wstring& title, bool messageBox);
+// The same, waited for up to `timeoutMs`; the title in UTF-8.
+HWND WaitForWizardWindow(const char* utf8Title, DWORD timeoutMs, bool messageBox = false);
+std::wstring ButtonText(HWND wizard, int id);
+// Waits until the wizard's Next button reads `finishText` (UTF-8) and can be pressed: the work is done.
+bool WaitForFinishPage(HWND wizard, const char* finishText, DWORD timeoutMs);
+
 // Puts the prefix back to "never installed": runs a registered uninstaller silently, then removes
 // whatever is still there of an install into the default or the chosen folder (files, keys, Run
 // entry). The user's settings are left to the caller.

@@ -17,9 +17,7 @@ using namespace installer;
 
 const DWORD kPageTimeoutMs = 30000;
 const DWORD kWorkTimeoutMs = 120000;
-// The wizard's "Next" / "Install" / "Uninstall" / "Finish" button, and the folder field of the
-// folder page.
-const int kNextButton = 1;
+// The folder field of the folder page.
 const int kFolderField = 1019;
 
 bool KoreanSystem() { return ::GetUserDefaultUILanguage() == 0x412; }
@@ -33,27 +31,9 @@ struct PageTexts {
 const PageTexts kEnglish = {"en", "Cor Vela Setup", "Cor Vela Uninstall", "&Finish"};
 const PageTexts kKorean = {"ko", "Cor Vela 설치", "Cor Vela 제거", "마침"};
 
-// The wizard window (a dialog) whose title begins with `title` (a page may add its own part), or the
-// message box of that title when `messageBox` (a dialog too, but owned by the wizard).
-HWND FindWizardWindow(const std::wstring& title, bool messageBox) {
-    HWND found = nullptr;
-    while ((found = ::FindWindowExW(nullptr, found, L"#32770", nullptr)) != nullptr) {
-        const bool isMessageBox = ::GetWindow(found, GW_OWNER) != nullptr;
-        if (isMessageBox == messageBox && ::IsWindowVisible(found) &&
-            suite::WindowTextW(found).compare(0, title.size(), title) == 0)
-            return found;
-    }
-    return nullptr;
-}
-
 HWND WaitForWizardWindow(const char* utf8Title, bool messageBox = false) {
-    const std::wstring title = suite::FromUtf8(utf8Title);
-    HWND window = nullptr;
-    suite::WaitUntil([&] { return (window = FindWizardWindow(title, messageBox)) != nullptr; }, kPageTimeoutMs);
-    return window;
+    return installer::WaitForWizardWindow(utf8Title, kPageTimeoutMs, messageBox);
 }
-
-std::wstring ButtonText(HWND wizard, int id) { return suite::WindowTextW(::GetDlgItem(wizard, id)); }
 
 // What an edit field of another program holds (its window name is not its contents).
 std::wstring FieldText(HWND field) {
@@ -84,10 +64,7 @@ HWND FindDescendant(HWND parent, int id) {
 void Click(HWND window, int id) { ::PostMessageW(::GetDlgItem(window, id), BM_CLICK, 0, 0); }
 
 bool WaitForFinishPage(HWND wizard, const char* finishText) {
-    const std::wstring finish = suite::FromUtf8(finishText);
-    return suite::WaitUntil(
-        [&] { return ButtonText(wizard, kNextButton) == finish && ::IsWindowEnabled(::GetDlgItem(wizard, kNextButton)); },
-        kWorkTimeoutMs);
+    return installer::WaitForFinishPage(wizard, finishText, kWorkTimeoutMs);
 }
 
 void Screenshot(const char* page, const PageTexts& texts) {

@@ -76,7 +76,16 @@ std::string Differences(const RegistryImage& expected, const RegistryImage& foun
 
 Session::Session(const std::string& exe, const std::string& folder) {
     run_ = exe.empty() ? ProgramRun::Start("Tallyset.exe") : ProgramRun::StartFile(exe, nullptr, folder);
-    dialog_ = WaitForDialogW(SettingsTitle(), kStartTimeoutMs);
+    TakeDialog(kStartTimeoutMs);
+}
+
+Session::Session(Started, DWORD timeoutMs) {
+    TakeDialog(timeoutMs);
+    if (dialog_) run_ = ProgramRun::Attach(WindowProcess(dialog_));
+}
+
+void Session::TakeDialog(DWORD timeoutMs) {
+    dialog_ = WaitForDialogW(SettingsTitle(), timeoutMs);
     if (!dialog_) return;
     list_ = std::make_unique<RemoteList>(::GetDlgItem(dialog_, kList));
     ::SetForegroundWindow(dialog_);

@@ -45,6 +45,9 @@ class Session {
 public:
     // Starts `exe` (dist's Tallyset.exe when empty) in `folder` and waits for its filled list.
     explicit Session(const std::string& exe = std::string(), const std::string& folder = std::string());
+    // Waits for a settings dialog that someone else started (the panel's settings item).
+    struct Started {};
+    Session(Started, DWORD timeoutMs);
     bool Open() const { return dialog_ != nullptr; }
     HWND Dialog() const { return dialog_; }
     RemoteList& List() { return *list_; }
@@ -73,6 +76,9 @@ public:
     bool Finish(int id);
 
 private:
+    // Waits for the dialog, takes hold of its list and brings it to the front.
+    void TakeDialog(DWORD timeoutMs);
+
     ProgramRun run_;
     HWND dialog_ = nullptr;
     std::unique_ptr<RemoteList> list_;

@@ -81,6 +81,13 @@ ProgramRun ProgramRun::StartFile(const std::string& exePath, const char* argumen
     return run;
 }
 
+ProgramRun ProgramRun::Attach(DWORD pid) {
+    ProgramRun run;
+    run.process_.Reset(::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, pid));
+    run.pid_ = run.process_.Valid() ? pid : 0;
+    return run;
+}
+
 bool ProgramRun::Running() const {
     return process_.Valid() && ::WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
 }

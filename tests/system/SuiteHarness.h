@@ -39,6 +39,9 @@ public:
     // Starts the program at `exePath` (a copy installed elsewhere) with `arguments` (may be null),
     // working folder `folder`.
     static ProgramRun StartFile(const std::string& exePath, const char* arguments, const std::string& folder);
+    // Takes hold of a program that someone else started (the panel started the settings
+    // program, the tray program the panel); not started when it cannot be opened.
+    static ProgramRun Attach(DWORD pid);
 
     bool Started() const { return process_.Valid(); }
     DWORD Pid() const { return pid_; }
