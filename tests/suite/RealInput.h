@@ -4,6 +4,8 @@
 // a user's does. Every pointer move goes in two steps and waits until the pointer rests, since a
 // button holding the capture takes the first move after a jump, and under the virtual desktop a
 // program's own earlier pointer move can come back late and put the pointer back where it was.
+// The moves go through the X server too (unlike the harness's RestPointerAt, which moves with
+// SendInput): xdotool clicks where the X server's pointer is.
 #include <windows.h>
 
 namespace suite::input {
