@@ -316,13 +316,7 @@ TEST_F(CorvelaPanelTest, DraggedByTheBackgroundAndPlacedAgainOnADisplayChange) {
     ASSERT_NE(nullptr, panel);
     const POINT grip = {kPlaced.left + 30, kPlaced.top + 30};  // background, no button there
     ASSERT_TRUE(suite::DragWindow(panel, grip, -300, 50)) << "the press on the background did not start a move";
-    const RECT dragged = {kPlaced.left - 300, kPlaced.top + 50, kPlaced.right - 300, kPlaced.bottom + 50};
-    EXPECT_TRUE(suite::WaitUntil(
-        [&] {
-            RECT r = suite::WindowRect(panel);
-            return ::EqualRect(&r, &dragged);
-        },
-        3000))
+    EXPECT_TRUE(suite::WaitUntil([&] { return suite::DraggedTo(panel, kPlaced, -300, 50); }, 3000))
         << "panel at " << suite::WindowRect(panel).left << "," << suite::WindowRect(panel).top;
     ASSERT_EQ(panel, ::FindWindowA(nullptr, kPanelTitle)) << "dragging closed the panel";
 

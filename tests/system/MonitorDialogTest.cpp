@@ -215,14 +215,7 @@ TEST_F(MonitorDialogTest, OpensInItsPlaceAndTheKeysWalkTheTiles) {
     const POINT grip = OnDialog(POINT{250, 25});  // the caption, beside the close button
     EXPECT_TRUE(RestPointerAt(grip));              // the tile under the pointer lets it go first
     ASSERT_TRUE(suite::DragWindow(box, grip, -200, 100)) << "the press on the background did not start a move";
-    const RECT dragged = {kDialogPlaced.left - 200, kDialogPlaced.top + 100, kDialogPlaced.right - 200,
-                          kDialogPlaced.bottom + 100};
-    EXPECT_TRUE(suite::WaitUntil(
-        [&] {
-            const RECT r = suite::WindowRect(box);
-            return ::EqualRect(&r, &dragged) != FALSE;
-        },
-        3000))
+    EXPECT_TRUE(suite::WaitUntil([&] { return suite::DraggedTo(box, kDialogPlaced, -200, 100); }, 3000))
         << "dialog at " << suite::WindowRect(box).left << "," << suite::WindowRect(box).top;
     EXPECT_EQ(box, ::FindWindowA(nullptr, kMonitorTitle)) << "dragging ended the dialog";
 

@@ -264,6 +264,14 @@ bool DragWindow(HWND window, POINT grip, int dx, int dy, int steps) {
     return moving;
 }
 
+bool DraggedTo(HWND window, const RECT& from, int dx, int dy) {
+    const RECT r = WindowRect(window);
+    const int offX = r.left - (from.left + dx);
+    const int offY = r.top - (from.top + dy);
+    return offX >= -1 && offX <= 1 && offY >= -1 && offY <= 1 && r.right - r.left == from.right - from.left &&
+           r.bottom - r.top == from.bottom - from.top;
+}
+
 POINT PointerPos() {
     POINT pt = {0, 0};
     ::GetCursorPos(&pt);

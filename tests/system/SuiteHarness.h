@@ -105,6 +105,11 @@ POINT ControlMiddle(HWND dialog, int id);
 // until the press has started the window's move loop, moves the pointer by (dx, dy) in `steps`
 // steps and releases. False when the press started no move.
 bool DragWindow(HWND window, POINT grip, int dx, int dy, int steps = 10);
+// Whether `window` stands where a drag by (dx, dy) from `from` puts it, give or take one pixel:
+// under the virtual desktop the move loop now and then starts from a pointer report of the
+// approach, a pixel beside the grip. A window that jumps (a client point taken for a screen
+// point) is off by far more.
+bool DraggedTo(HWND window, const RECT& from, int dx, int dy);
 
 bool FileExists(const std::string& path);
 bool DeleteFileIfAny(const std::string& path);
