@@ -82,6 +82,7 @@ ProcessCounters ProcessProbe::Sample() const {
     memory.cb = sizeof(memory);
     if (::GetProcessMemoryInfo(process_.Get(), &memory, sizeof(memory)))
         c.privateBytes = static_cast<long long>(memory.PagefileUsage);
+    if (sources_.size() >= 2) sources_.resize(sources_.size() - 2);  // the last "; "
     return c;
 }
 
