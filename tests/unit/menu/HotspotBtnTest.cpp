@@ -7,6 +7,7 @@
 
 #include "Handles.h"
 
+#include "Canvas.h"
 #include "HotspotBtn.h"
 
 namespace {
@@ -185,29 +186,17 @@ LabelInk CaptureLabelInk(HWND button) {
     RECT r;
     ::GetWindowRect(button, &r);
     const int width = r.right - r.left, height = r.bottom - r.top;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC screen = ::GetDC(nullptr);
-    fw::Bitmap dib(::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    suite::Canvas canvas(width, height, RGB(0, 0, 0));
     {
-        fw::MemoryDC memory(screen);
-        fw::SelectObjectScope select(memory.Get(), dib.Get());
-        ::BitBlt(memory.Get(), 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+        fw::WindowDC screen(nullptr);
+        ::BitBlt(canvas.Get(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY);
     }
-    ::ReleaseDC(nullptr, screen);
     LabelInk ink;
-    if (!bits) return ink;
-    const BYTE* pixels = static_cast<const BYTE*>(bits);
     for (int x = 87; x < width; ++x) {
         int top = -1, bottom = -1;
         for (int y = 0; y < height; ++y) {
-            const BYTE* p = pixels + (static_cast<std::size_t>(y) * width + x) * 4;
-            if (p[0] + p[1] + p[2] < 3 * 60) continue;
+            const COLORREF c = canvas.At(x, y);
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 60) continue;
             if (top < 0) top = y;
             bottom = y;
         }
