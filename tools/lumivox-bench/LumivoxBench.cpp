@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "BarWindow.h"
+#include "BenchClock.h"
 
 namespace {
 
@@ -31,17 +32,6 @@ const POINT kProbe = {307 + 101 + 31 * 4 + 15, 653 + 28};
 const char kSimKey[] = "Software\\FirmwareSim";
 const DWORD kTimeoutMs = 20000;
 const COLORREF kCoverColour = RGB(255, 0, 255);
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER c;
-    ::QueryPerformanceCounter(&c);
-    return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 std::string Folder() {
     char path[MAX_PATH] = {};
@@ -63,8 +53,8 @@ bool Empty(COLORREF c) { return c != CLR_INVALID && GetRValue(c) < 80 && GetBVal
 // Polls until `done` holds; milliseconds from `start`, or -1 after `limitMs`.
 template <class Condition>
 double Until(double start, Condition done, double limitMs = 3000) {
-    while (Now() - start < limitMs) {
-        if (done()) return Now() - start;
+    while (bench::NowMs() - start < limitMs) {
+        if (done()) return bench::NowMs() - start;
         ::Sleep(1);
     }
     return -1;
@@ -105,7 +95,7 @@ Started Start(const std::string& path, const char* args, const char* title, cons
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     std::string commandLine = "\"" + path + "\"" + (args ? std::string(" ") + args : std::string());
-    const double start = Now();
+    const double start = bench::NowMs();
     if (!::CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
                           &s.pi))
         return s;
@@ -125,20 +115,13 @@ void Stop(Started& s, const char* title) {
     s.pi.hProcess = nullptr;
 }
 
-double Median(std::vector<double> v) {
-    if (v.empty()) return -1;
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
 void Report(const char* what, const std::vector<double>& v) {
     if (v.empty()) {
         std::printf("%-48s no samples\n", what);
         return;
     }
     const auto [lo, hi] = std::minmax_element(v.begin(), v.end());
-    std::printf("%-48s median %7.1f ms  (min %.1f, max %.1f, n=%u)\n", what, Median(v), *lo, *hi,
+    std::printf("%-48s median %7.1f ms  (min %.1f, max %.1f, n=%u)\n", what, bench::Median(v), *lo, *hi,
                 static_cast<unsigned>(v.size()));
 }
 
@@ -166,7 +149,7 @@ void KeysAndRepaints(HWND bar, int rounds, std::vector<double>& keys, std::vecto
     bool lit = false;  // level 4
     for (int i = 0; i < rounds && ::IsWindow(bar); ++i) {
         const bool up = !lit;
-        double start = Now();
+        double start = bench::NowMs();
         ::PostMessageA(bar, WM_KEYDOWN, up ? VK_UP : VK_DOWN, 1);
         const double k = Until(start, [&] { return up ? Lit(ProbeColour()) : Empty(ProbeColour()); });
         if (k >= 0) keys.push_back(k);
@@ -176,8 +159,8 @@ void KeysAndRepaints(HWND bar, int rounds, std::vector<double>& keys, std::vecto
         if (!cover) continue;
         ::SetWindowPos(cover, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         Pump();
-        if (Until(Now(), [] { return ProbeColour() == kCoverColour; }, 1000) >= 0) {
-            start = Now();
+        if (Until(bench::NowMs(), [] { return ProbeColour() == kCoverColour; }, 1000) >= 0) {
+            start = bench::NowMs();
             ::InvalidateRect(bar, nullptr, FALSE);
             const double r =
                 Until(start, [&] { return lit ? Lit(ProbeColour()) : Empty(ProbeColour()); });
@@ -242,13 +225,13 @@ int main(int argc, char** argv) {
     Report("key posted until the segment changed", keys);
     Report("repaint without firmware calls", repaints);
     if (!keys.empty() && !repaints.empty())
-        std::printf("%-48s        %7.1f ms\n", "key's own cost = key - repaint", Median(keys) - Median(repaints));
+        std::printf("%-48s        %7.1f ms\n", "key's own cost = key - repaint", bench::Median(keys) - bench::Median(repaints));
     std::printf("Lumivox start to shown (%d starts)\n", starts);
     Report("bar (Lumivox.exe 2)", barStarts);
     Report("empty dialog program (EmptyDialog.exe)", emptyStarts);
     if (!barStarts.empty() && !emptyStarts.empty())
-        std::printf("%-48s        %7.1f ms  (ratio %.2f)\n", "bar - empty", Median(barStarts) - Median(emptyStarts),
-                    Median(barStarts) / Median(emptyStarts));
+        std::printf("%-48s        %7.1f ms  (ratio %.2f)\n", "bar - empty", bench::Median(barStarts) - bench::Median(emptyStarts),
+                    bench::Median(barStarts) / bench::Median(emptyStarts));
     Report("  the same, start by start", startDifferences);
     return keys.empty() || barStarts.empty() ? 1 : 0;
 }

@@ -17,22 +17,13 @@
 #include <string>
 #include <vector>
 
+#include "BenchClock.h"
+
 namespace {
 
 const RECT kPlaced = {812, 103, 1024, 664};  // 1024 x 768, task bar at the bottom
 const double kPrescribedWaitsMs = 300.0 + 50.0;
 const DWORD kTimeoutMs = 20000;
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER c;
-    ::QueryPerformanceCounter(&c);
-    return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 std::string Folder() {
     char path[MAX_PATH] = {};
@@ -59,15 +50,15 @@ double TimeToShown(const Program& p, bool keepOpen = false, HANDLE* processOut =
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
     std::string commandLine = "\"" + p.path + "\"";
-    const double start = Now();
+    const double start = bench::NowMs();
     if (!::CreateProcessA(p.path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
                           &pi))
         return -1;
     ::CloseHandle(pi.hThread);
     double shown = -1;
-    while (Now() - start < kTimeoutMs) {
+    while (bench::NowMs() - start < kTimeoutMs) {
         if (ShownInPlace(p.title)) {
-            shown = Now() - start;
+            shown = bench::NowMs() - start;
             break;
         }
         ::Sleep(1);
@@ -80,13 +71,6 @@ double TimeToShown(const Program& p, bool keepOpen = false, HANDLE* processOut =
     if (::WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) ::TerminateProcess(pi.hProcess, 1);
     ::CloseHandle(pi.hProcess);
     return shown;
-}
-
-double Median(std::vector<double> v) {
-    if (v.empty()) return -1;
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 // The hover band of item `k` (1-8) is on the screen: its orange shows where an idle item is black.
@@ -105,10 +89,10 @@ std::vector<double> HoverSweep(int sweeps) {
     const int order[] = {2, 3, 4, 5, 6, 7, 8, 1};
     for (int sweep = 0; sweep < sweeps; ++sweep) {
         for (int k : order) {
-            const double start = Now();
+            const double start = bench::NowMs();
             ::SetCursorPos(kPlaced.left + 4 + 100, kPlaced.top + 51 * k + 21 + 10);
-            while (Now() - start < 3000 && !HoverShown(k)) ::Sleep(1);
-            latencies.push_back(HoverShown(k) ? Now() - start : -1);
+            while (bench::NowMs() - start < 3000 && !HoverShown(k)) ::Sleep(1);
+            latencies.push_back(HoverShown(k) ? bench::NowMs() - start : -1);
             ::Sleep(50);
         }
     }
@@ -191,7 +175,7 @@ std::vector<double> ReferenceHoverSweep(int sweeps) {
 
 void Report(const char* what, const std::vector<double>& v) {
     const auto [lo, hi] = std::minmax_element(v.begin(), v.end());
-    std::printf("%-46s median %7.1f ms  (min %.1f, max %.1f, n=%u)\n", what, Median(v), v.empty() ? 0 : *lo,
+    std::printf("%-46s median %7.1f ms  (min %.1f, max %.1f, n=%u)\n", what, bench::Median(v), v.empty() ? 0 : *lo,
                 v.empty() ? 0 : *hi, static_cast<unsigned>(v.size()));
 }
 
@@ -248,7 +232,7 @@ int main(int argc, char** argv) {
     ::SetCursorPos(50, 50);
     const std::vector<double> referenceHover = ReferenceHoverSweep(runs);
 
-    const double p = Median(panel), e = Median(baseline);
+    const double p = bench::Median(panel), e = bench::Median(baseline);
     std::printf("Corvela start to panel shown at its place\n");
     Report("panel (Corvela.exe)", panel);
     std::printf("%-46s        %7.1f ms  (300 ms settle + 50 ms first-show timer)\n", "prescribed waits",

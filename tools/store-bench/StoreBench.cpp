@@ -12,22 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "BenchClock.h"
 #include "MenuItemStore.h"
 #include "RandomStore.h"
 #include "ReferenceOrderIndex.h"
 
 namespace {
-
-double NowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 struct Result {
     DWORD keys;
@@ -81,9 +71,9 @@ int main(int argc, char** argv) {
         for (int run = 0; keys <= referenceMax && run < referenceRuns; ++run) {
             BuildRandomStore(HKEY_CURRENT_USER, keyPath, options);
             ::DeleteFileA(indexPath.c_str());
-            double start = NowMs();
+            double start = bench::NowMs();
             ReferenceRebuildOrderIndex(HKEY_CURRENT_USER, keyPath, indexPath.c_str());
-            const double took = NowMs() - start;
+            const double took = bench::NowMs() - start;
             if (r.referenceMs < 0 || took < r.referenceMs) r.referenceMs = took;
             referenceState = SnapshotStore(HKEY_CURRENT_USER, keyPath);
             referenceFile = ReadFileBytes(indexPath);
@@ -91,9 +81,9 @@ int main(int argc, char** argv) {
         for (int run = 0; run < 5; ++run) {
             BuildRandomStore(HKEY_CURRENT_USER, keyPath, options);
             ::DeleteFileA(indexPath.c_str());
-            double start = NowMs();
+            double start = bench::NowMs();
             store.RebuildOrderIndex(indexPath.c_str());
-            const double took = NowMs() - start;
+            const double took = bench::NowMs() - start;
             if (run == 0 || took < r.linearMs) r.linearMs = took;
         }
         if (r.referenceMs >= 0) {

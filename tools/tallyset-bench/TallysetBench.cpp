@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "BenchClock.h"
+#include "Handles.h"
 #include "RegistrySnapshot.h"
 
 namespace {
@@ -29,17 +31,6 @@ const char kTitle[] = "Cor Vela Configuration";
 const int kListId = 1011;
 const int kOkId = 1000;
 const DWORD kTimeoutMs = 60000;
-
-double Now() {
-    static const LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER c;
-    ::QueryPerformanceCounter(&c);
-    return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 void SetNumber(HKEY key, const char* name, DWORD value) {
     ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
@@ -86,29 +77,34 @@ std::string Folder() {
     return tools.substr(0, tools.find_last_of('\\')) + "\\dist";
 }
 
-// Start of the empty dialog program until its window shows; -1 when it did not.
-double EmptyDialogStart() {
-    const std::string exe = ToolsFolder() + "\\EmptyDialog.exe";
+// Starts `exe` without arguments; its process handle, or null.
+HANDLE Launch(const std::string& exe) {
     std::string commandLine = "\"" + exe + "\"";
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
-    const double start = Now();
     if (!::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return -1;
+        return nullptr;
     ::CloseHandle(pi.hThread);
+    return pi.hProcess;
+}
+
+// Start of the empty dialog program until its window shows; -1 when it did not.
+double EmptyDialogStart() {
+    const double start = bench::NowMs();
+    fw::KernelHandle process(Launch(ToolsFolder() + "\\EmptyDialog.exe"));
+    if (!process.Valid()) return -1;
     double shown = -1;
-    while (Now() - start < kTimeoutMs) {
+    while (bench::NowMs() - start < kTimeoutMs) {
         HWND w = ::FindWindowA(nullptr, "EmptyDialog");
         if (w && ::IsWindowVisible(w)) {
-            shown = Now() - start;
+            shown = bench::NowMs() - start;
             ::PostMessageA(w, WM_CLOSE, 0, 0);
             break;
         }
         ::Sleep(1);
     }
-    if (::WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) ::TerminateProcess(pi.hProcess, 1);
-    ::CloseHandle(pi.hProcess);
+    if (::WaitForSingleObject(process.Get(), 10000) != WAIT_OBJECT_0) ::TerminateProcess(process.Get(), 1);
     return shown;
 }
 
@@ -119,38 +115,26 @@ struct Times {
 
 Times Measure(int count) {
     Times t;
-    const std::string exe = Folder() + "\\Tallyset.exe";
-    std::string commandLine = "\"" + exe + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    const double start = Now();
-    if (!::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return t;
-    ::CloseHandle(pi.hThread);
+    const double start = bench::NowMs();
+    fw::KernelHandle process(Launch(Folder() + "\\Tallyset.exe"));
+    if (!process.Valid()) return t;
     HWND dialog = nullptr;
-    while (Now() - start < kTimeoutMs) {
+    while (bench::NowMs() - start < kTimeoutMs) {
         dialog = ::FindWindowA("#32770", kTitle);
         if (dialog && ::IsWindowVisible(dialog) &&
             ::SendMessageA(::GetDlgItem(dialog, kListId), LVM_GETITEMCOUNT, 0, 0) == count) {
-            t.open = Now() - start;
+            t.open = bench::NowMs() - start;
             break;
         }
         ::Sleep(1);
     }
     if (t.open >= 0) {
-        const double click = Now();
+        const double click = bench::NowMs();
         ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(kOkId, BN_CLICKED), 0);
-        if (::WaitForSingleObject(pi.hProcess, kTimeoutMs) == WAIT_OBJECT_0) t.ok = Now() - click;
+        if (::WaitForSingleObject(process.Get(), kTimeoutMs) == WAIT_OBJECT_0) t.ok = bench::NowMs() - click;
     }
-    if (::WaitForSingleObject(pi.hProcess, 0) != WAIT_OBJECT_0) ::TerminateProcess(pi.hProcess, 1);
-    ::CloseHandle(pi.hProcess);
+    if (::WaitForSingleObject(process.Get(), 0) != WAIT_OBJECT_0) ::TerminateProcess(process.Get(), 1);
     return t;
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? -1 : v[v.size() / 2];
 }
 
 }  // namespace
@@ -183,12 +167,12 @@ int main(int argc, char** argv) {
     }
     std::printf("\n%6s %12s %12s %12s %12s %10s %10s\n", "items", "open median", "open best", "OK median", "OK best",
                 "open x", "x empty");
-    const double base = Median(open[sizes.front()]);
-    const double emptyMedian = Median(empty);
+    const double base = bench::Median(open[sizes.front()]);
+    const double emptyMedian = bench::Median(empty);
     for (int size : sizes) {
-        const double m = Median(open[size]);
+        const double m = bench::Median(open[size]);
         std::printf("%6d %12.1f %12.1f %12.1f %12.1f %10.2f %10.2f\n", size, m,
-                    *std::min_element(open[size].begin(), open[size].end()), Median(ok[size]),
+                    *std::min_element(open[size].begin(), open[size].end()), bench::Median(ok[size]),
                     *std::min_element(ok[size].begin(), ok[size].end()), base > 0 ? m / base : 0.0,
                     emptyMedian > 0 ? m / emptyMedian : 0.0);
     }
