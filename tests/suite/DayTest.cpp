@@ -43,24 +43,6 @@ const DWORD kInternalOutput = 0x10000;
 // The user's own program: the stub under a name of its own, showing a window.
 const char kNotesTitle[] = "My Notes";
 
-std::vector<std::string> ShownLabels(HWND panel) {
-    std::vector<std::string> labels;
-    for (int id = 2001; id <= 2008; ++id) {
-        HWND button = ::GetDlgItem(panel, id);
-        if (!::IsWindowVisible(button)) continue;
-        char text[260] = {};
-        ::GetWindowTextA(button, text, sizeof(text));
-        labels.push_back(text);
-    }
-    return labels;
-}
-
-std::string Show(const std::vector<std::string>& labels) {
-    std::string out;
-    for (const std::string& l : labels) out += "[" + l + "]";
-    return out;
-}
-
 void Shot(const char* name) { suite::SaveScreenshot(std::string("day-") + name); }
 
 DWORD Sim(const char* name) { return suite::bar::Sim(name); }

@@ -52,25 +52,6 @@ bool ImportDefaults() {
     return ::WaitForSingleObject(process.Get(), kImportTimeoutMs) == WAIT_OBJECT_0;
 }
 
-// The labels of the item buttons the panel shows, top to bottom.
-std::vector<std::string> ShownLabels(const CCorvelaDlg& panel) {
-    std::vector<std::string> labels;
-    for (int id = 2001; id <= 2008; ++id) {
-        HWND button = panel.Item(id);
-        if (!button || !(::GetWindowLongPtrA(button, GWL_STYLE) & WS_VISIBLE)) continue;
-        char text[260] = {};
-        ::GetWindowTextA(button, text, sizeof(text));
-        labels.push_back(text);
-    }
-    return labels;
-}
-
-std::string Show(const std::vector<std::string>& labels) {
-    std::string out;
-    for (const std::string& l : labels) out += "[" + l + "]";
-    return out;
-}
-
 // COM as the program sets it up, once for the whole test program.
 const auto* const g_comEnvironment = ::testing::AddGlobalTestEnvironment(new SuiteComEnvironment);
 
@@ -153,7 +134,8 @@ TEST_P(PanelStartTest, ShowsOnlyWhatTheUserMayUse) {
     if (administrator) {
         for (const char* key : kAdminOnlyKeys) expected.push_back(Name(key));
     }
-    EXPECT_EQ(expected, ShownLabels(panel)) << Show(ShownLabels(panel));
+    const std::vector<std::string> shown = suite::panel::ShownLabels(panel.Handle());
+    EXPECT_EQ(expected, shown) << suite::panel::Show(shown);
     const std::string index = panel.IndexFilePath();
     ASSERT_FALSE(index.empty());
     EXPECT_EQ(static_cast<UINT>(expected.size()),
