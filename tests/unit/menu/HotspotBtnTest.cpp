@@ -5,9 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "Handles.h"
-
 #include "Canvas.h"
+#include "Handles.h"
 #include "HotspotBtn.h"
 
 namespace {
