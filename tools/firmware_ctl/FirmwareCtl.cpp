@@ -36,7 +36,8 @@ void Usage() {
 
 bool ReadState(const char* name, DWORD& value) {
     HKEY raw = nullptr;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kStateKey, 0, KEY_READ, &raw) != ERROR_SUCCESS) return false;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kStateKey, 0, KEY_READ | KEY_WOW64_64KEY, &raw) != ERROR_SUCCESS)
+        return false;
     fw::RegKey key(raw);
     DWORD type = 0, size = sizeof(value);
     return ::RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) ==
@@ -46,8 +47,8 @@ bool ReadState(const char* name, DWORD& value) {
 
 bool WriteState(const char* name, DWORD value) {
     HKEY raw = nullptr;
-    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kStateKey, 0, nullptr, 0, KEY_WRITE, nullptr, &raw, nullptr) !=
-        ERROR_SUCCESS)
+    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kStateKey, 0, nullptr, 0, KEY_WRITE | KEY_WOW64_64KEY, nullptr,
+                          &raw, nullptr) != ERROR_SUCCESS)
         return false;
     fw::RegKey key(raw);
     return ::RegSetValueExA(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
@@ -65,7 +66,9 @@ std::string PowerSourceText() {
 
 bool DeleteState(const char* name) {
     HKEY raw = nullptr;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kStateKey, 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS) return true;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kStateKey, 0, KEY_SET_VALUE | KEY_WOW64_64KEY, &raw) !=
+        ERROR_SUCCESS)
+        return true;
     fw::RegKey key(raw);
     const LONG rc = ::RegDeleteValueA(key.Get(), name);
     return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND;

@@ -9,9 +9,9 @@ namespace {
 
 fw::RegKey OpenState(bool write) {
     HKEY key = nullptr;
-    LONG rc = write ? ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kStateKey, 0, nullptr, 0, KEY_READ | KEY_WRITE,
-                                        nullptr, &key, nullptr)
-                    : ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kStateKey, 0, KEY_READ, &key);
+    LONG rc = write ? ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kStateKey, 0, nullptr, 0,
+                                        KEY_READ | KEY_WRITE | kStateView, nullptr, &key, nullptr)
+                    : ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kStateKey, 0, KEY_READ | kStateView, &key);
     return fw::RegKey(rc == ERROR_SUCCESS ? key : nullptr);
 }
 

@@ -20,6 +20,9 @@
 namespace sim {
 
 constexpr const char kStateKey[] = "Software\\FirmwareSim";
+// Always the 64-bit registry view: a 32-bit program (the i686 suite under WoW64) and a 64-bit one
+// (FirmwareCtl, the tests) see one machine. A 32-bit Windows ignores the flag.
+constexpr REGSAM kStateView = KEY_WOW64_64KEY;
 
 DWORD StateGet(const char* name, DWORD fallback);
 bool StateSet(const char* name, DWORD value);
