@@ -11,12 +11,6 @@
 namespace installer {
 namespace {
 
-// "<build>": the parent of the dist folder.
-std::string BuildDir() {
-    const std::string dist = suite::DistDir();
-    return dist.substr(0, dist.find_last_of('\\'));
-}
-
 // Runs a command line without a console of its own and waits for it; the exit status, or ~0u when
 // it could not start or did not end in time.
 DWORD RunQuietly(const std::string& commandLine, DWORD timeoutMs) {
@@ -65,7 +59,7 @@ bool RemoveEmptyFolder(const std::string& path) { return ::RemoveDirectoryA(path
 
 std::string ParentOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
 
-std::string SetupExe() { return BuildDir() + "\\installer\\CorvelaSetup.exe"; }
+std::string SetupExe() { return suite::ProductDir() + "\\installer\\CorvelaSetup.exe"; }
 
 std::string DefaultFolder() {
     char programFiles[MAX_PATH] = {};
@@ -77,12 +71,13 @@ std::string DefaultFolder() {
 std::string ChosenFolder() { return INSTALLER_CHOSEN_FOLDER; }
 
 std::string ExpectedDefaultsScript(bool chosenFolder) {
-    return BuildDir() + "\\tests\\installer\\machine-defaults-" + (chosenFolder ? "chosen" : "default") + ".reg";
+    return suite::TestBuildDir() + "\\tests\\installer\\machine-defaults-" +
+           (chosenFolder ? "chosen" : "default") + ".reg";
 }
 
 RunResult RunSetup(const std::string& arguments, DWORD timeoutMs) {
     RunResult result;
-    suite::ProgramRun run = suite::ProgramRun::StartFile(SetupExe(), arguments.c_str(), BuildDir());
+    suite::ProgramRun run = suite::ProgramRun::StartFile(SetupExe(), arguments.c_str(), suite::ProductDir());
     if (!run.Started()) return result;
     result.ended = run.WaitForExit(timeoutMs);
     result.exitCode = run.ExitCode();
@@ -140,8 +135,9 @@ std::string ExportKey(HKEY root, const char* keyPath) {
 
 std::string MachineKeyAsScriptWrites(const std::string& script) {
     suite::DeleteTree(kMachineKey, HKEY_LOCAL_MACHINE);
-    // The registry editor is done when it has ended; its exit status says nothing.
-    RunQuietly("regedit.exe /s \"" + script + "\"", 30000);
+    // reg.exe of the system folder imports into this program's registry view, as the installer of
+    // the same bitness writes (regedit.exe of the Windows folder is always the 64-bit one).
+    RunQuietly("reg.exe import \"" + script + "\"", 30000);
     return ExportKey(HKEY_LOCAL_MACHINE, kMachineKey);
 }
 

@@ -43,21 +43,23 @@ std::wstring FieldText(HWND field) {
     return text;
 }
 
+struct DescendantSearch {
+    int id;
+    HWND found;
+};
+
+// A plain function, not a lambda: an enumeration callback is CALLBACK (stdcall) on i686.
+BOOL CALLBACK MatchDescendant(HWND child, LPARAM data) {
+    auto* s = reinterpret_cast<DescendantSearch*>(data);
+    if (::GetDlgCtrlID(child) != s->id || !::IsWindowVisible(child)) return TRUE;
+    s->found = child;
+    return FALSE;
+}
+
 // The child control `id` anywhere below `parent` (the pages are dialogs inside the wizard).
 HWND FindDescendant(HWND parent, int id) {
-    struct Search {
-        int id;
-        HWND found;
-    } search = {id, nullptr};
-    ::EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (::GetDlgCtrlID(child) != s->id || !::IsWindowVisible(child)) return TRUE;
-            s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    DescendantSearch search = {id, nullptr};
+    ::EnumChildWindows(parent, MatchDescendant, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -139,8 +139,7 @@ BackgroundVerdict CompareBackground(const Pixels& screen, const Pixels& korean, 
 }
 
 std::string ScreenshotDir() {
-    const std::string dist = DistDir();
-    const std::string dir = dist.substr(0, dist.find_last_of('\\')) + "\\screenshots";
+    const std::string dir = TestBuildDir() + "\\screenshots";
     ::CreateDirectoryA(dir.c_str(), nullptr);
     return dir;
 }

@@ -32,7 +32,7 @@ struct BackgroundVerdict {
 };
 BackgroundVerdict CompareBackground(const Pixels& screen, const Pixels& korean, const Pixels& english);
 
-// "<build>\screenshots" (made when missing).
+// "<test build>\screenshots" (made when missing).
 std::string ScreenshotDir();
 // Saves the whole screen as "<build>\screenshots\<name>.png" and prints the path. Returns the
 // path, empty when it could not be saved.

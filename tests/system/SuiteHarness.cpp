@@ -9,6 +9,12 @@
 namespace suite {
 namespace {
 
+#ifdef SUITE_PRODUCT_DIR
+constexpr char kCompiledProductDir[] = SUITE_PRODUCT_DIR;
+#else
+constexpr char kCompiledProductDir[] = "";
+#endif
+
 std::string ModuleFolder() {
     char path[MAX_PATH] = {};
     const DWORD n = ::GetModuleFileNameA(nullptr, path, sizeof(path));
@@ -30,19 +36,24 @@ void SendOne(INPUT& input) { ::SendInput(1, &input, sizeof(INPUT)); }
 
 }  // namespace
 
-std::string DistDir() {
-    std::string folder = ModuleFolder();  // <build>\tests
+std::string TestBuildDir() {
+    const std::string folder = ModuleFolder();  // <build>\tests
     const std::size_t cut = folder.find_last_of('\\');
-    if (cut == std::string::npos) return "dist";
-    return folder.substr(0, cut) + "\\dist";
+    return cut == std::string::npos ? std::string(".") : folder.substr(0, cut);
 }
+
+std::string ProductDir() {
+    char named[MAX_PATH] = {};
+    const DWORD n = ::GetEnvironmentVariableA("SUITE_PRODUCT_DIR", named, sizeof(named));
+    if (n > 0 && n < sizeof(named)) return named;
+    return *kCompiledProductDir ? std::string(kCompiledProductDir) : TestBuildDir();
+}
+
+std::string DistDir() { return ProductDir() + "\\dist"; }
 
 std::string DistFile(const char* name) { return DistDir() + "\\" + name; }
 
-std::string ToolFile(const char* name) {
-    const std::string dist = DistDir();
-    return dist.substr(0, dist.find_last_of('\\') + 1) + "tools\\" + name;
-}
+std::string ToolFile(const char* name) { return ProductDir() + "\\tools\\" + name; }
 
 std::string ReadFileText(const std::string& path) {
     fw::KernelHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,

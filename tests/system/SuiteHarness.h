@@ -16,11 +16,17 @@
 
 namespace suite {
 
-// Windows path of the build's dist folder (beside the tests folder of the test program).
+// Windows path of the test program's own build folder (the parent of its tests folder).
+std::string TestBuildDir();
+// Windows path of the build folder whose programs are under test: the test program's own build,
+// or the product's i686 build that the test build of the product names (SUITE_PRODUCT_DIR, from
+// the environment or compiled in).
+std::string ProductDir();
+// "<product>\dist": the programs under test.
 std::string DistDir();
 // "<dist>\<name>".
 std::string DistFile(const char* name);
-// "<build>\tools\<name>": the test tools (Stub.exe, FirmwareCtl.exe, ...).
+// "<product>\tools\<name>": the test tools of the same build (Stub.exe, FirmwareCtl.exe, ...).
 std::string ToolFile(const char* name);
 // The whole text of a file; empty when it cannot be read.
 std::string ReadFileText(const std::string& path);
