@@ -6,7 +6,7 @@
 #include "ProgramFolder.h"
 #include "SettingsFiles.h"
 #include "TallysetIds.h"
-#include "TrayProgram.h"
+#include "SuiteContract.h"
 #include "resource.h"
 
 // OK writes nothing until it knows it can write everything: a tray program that is wanted but

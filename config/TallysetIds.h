@@ -1,6 +1,6 @@
 #pragma once
 // Window messages of Tallyset and the names by which it finds the suite's other programs (the
-// tray program's are in TrayProgram.h).
+// tray program's are in SuiteContract.h).
 #include <windows.h>
 
 // The editor has confirmed an updated item / a new item (posted to the settings dialog, both

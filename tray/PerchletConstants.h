@@ -1,10 +1,10 @@
 #pragma once
 // Fixed values of the tray program that its classes share. What other programs use to reach it
-// (title, exit message, file name) lives in common/TrayProgram.h; resource ids in
+// (title, exit message, file name) lives in common/suite/SuiteContract.h; resource ids in
 // resources/perchlet/resource.h.
 #include <windows.h>
 
-#include "TrayProgram.h"
+#include "SuiteContract.h"
 #include "resource.h"
 
 // The shell reports clicks on the icon with this message (wParam: icon id, lParam: the mouse

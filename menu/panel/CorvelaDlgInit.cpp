@@ -11,7 +11,7 @@
 #include "ProgramLauncher.h"
 #include "StringTable.h"
 #include "SystemLocale.h"
-#include "TrayProgram.h"
+#include "SuiteContract.h"
 #include "WmiConnection.h"
 #include "picture_ids.h"
 #include "resource.h"
