@@ -41,8 +41,8 @@ bool CSystemTray::CreateTrayIcon(HWND mainWindow, HWND owner, UINT callbackMessa
     }
     RegisterShellMessages();
     if (Handle()) return false;
-    if (!fw::Window::RegisterWindowClass(kTrayClassName) ||
-        !Create(kTrayClassName, kTrayWindowTitle, WS_POPUP, 0, 0, 0, kNotifyWindowSize, kNotifyWindowSize))
+    if (!fw::Window::RegisterWindowClass(kTrayNotifyClass) ||
+        !Create(kTrayNotifyClass, kTrayWindowTitle, WS_POPUP, 0, 0, 0, kNotifyWindowSize, kNotifyWindowSize))
         return false;
     mainWindow_ = mainWindow;
 
@@ -178,7 +178,7 @@ bool CSystemTray::ShowMenu() {
 void CSystemTray::StartMenuHost() {
     char path[kTextCap];
     TextZero(path);
-    if (GetProgramFilePath(kMenuHostFile, path, sizeof(path)) && FileExists(path)) {
+    if (GetProgramFilePath(kPanelProgramFile, path, sizeof(path)) && FileExists(path)) {
         ::ShellExecuteA(nullptr, nullptr, path, nullptr, nullptr, SW_SHOW);
         return;
     }
@@ -186,6 +186,6 @@ void CSystemTray::StartMenuHost() {
     busy_ = true;
     char text[kTextCap * 2];
     LoadText(IDS_NO_CORVELA, text, sizeof(text));
-    ::MessageBoxA(Handle(), text, kTrayWindowTitle, MB_OK | MB_SETFOREGROUND);
+    ::MessageBoxA(Handle(), text, kMessageBoxCaption, MB_OK | MB_SETFOREGROUND);
     busy_ = false;
 }

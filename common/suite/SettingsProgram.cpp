@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "Handles.h"
+#include "SuiteContract.h"
 
 bool IsSettingsProgramRunning() {
     fw::KernelHandle mutex(::OpenMutexA(SYNCHRONIZE, FALSE, kSettingsMutexName));

@@ -5,14 +5,13 @@
 #include "AcpiRequests.h"
 #include "ProgramFolder.h"
 #include "ProgramLauncher.h"
+#include "SuiteContract.h"
 #include "Text.h"
 
 namespace {
 
 constexpr char kTabletPcSettingsCommand[] =
     "C:\\WINDOWS\\system32\\control.exe C:\\WINDOWS\\system32\\tabletpc.cpl";
-constexpr char kSuspendProgram[] = "Suspend.exe";
-constexpr char kBrightnessProgram[] = "Lumivox.exe";
 
 }  // namespace
 
@@ -71,7 +70,7 @@ int CDeviceActions::ResetRadioCaptions() {
 int CDeviceActions::SuspendSystem() {
     if (!power_.EnableShutdownPrivilege()) return 1;
     if (power_.SetPowerState(true)) return 1;
-    StartSibling(programFolder_, kSuspendProgram, "1");
+    StartSibling(programFolder_, kSuspendProgramFile, kSuspendStandbyArgument);
     return 1;
 }
 
@@ -80,7 +79,7 @@ int CDeviceActions::HibernateSystem() {
     power_.ReserveHibernationFile();
     if (!power_.EnableShutdownPrivilege()) return 1;
     if (power_.SetPowerState(false)) return 1;
-    StartSibling(programFolder_, kSuspendProgram, "2");
+    StartSibling(programFolder_, kSuspendProgramFile, kSuspendHibernateArgument);
     return 1;
 }
 
@@ -90,7 +89,7 @@ int CDeviceActions::OpenTabletPcSettings() {
 }
 
 int CDeviceActions::ShowBrightnessOsd() {
-    ::MessageBoxA(owner_, texts_.brightnessHelp.c_str(), kPanelMessageCaption, MB_OK);
-    StartSibling(programFolder_, kBrightnessProgram, "2");
+    ::MessageBoxA(owner_, texts_.brightnessHelp.c_str(), kMessageBoxCaption, MB_OK);
+    StartSibling(programFolder_, kBarProgramFile, kBarArgument);
     return 1;
 }

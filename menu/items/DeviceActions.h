@@ -14,10 +14,6 @@
 // Radio word of the firmware method "0_49".
 constexpr ULONG kRadioWlanBit = 0x01;
 constexpr ULONG kRadioBluetoothBit = 0x02;
-// Posted to the platform's on-screen display after a radio toggle; wParam names the radio.
-constexpr UINT kOsdRadioMessage = 0x0F60;
-constexpr WPARAM kOsdWirelessLan = 1;
-constexpr WPARAM kOsdBluetooth = 2;
 
 // The word that switches the radio of `bit` over. Clearing goes through an 8-bit mask, so the
 // firmware's bits 8-31 come back cleared; setting keeps them (the firmware has always been

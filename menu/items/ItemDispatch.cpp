@@ -39,7 +39,7 @@ int CItemDispatch::RunItemByLabel(const char* label) {
         } else if (rights_.IsAdministrator()) {
             StartUserItem(itemPath.c_str());
         } else {
-            ::MessageBoxA(owner_, texts_.adminOnly.c_str(), kPanelMessageCaption, MB_ICONINFORMATION);
+            ::MessageBoxA(owner_, texts_.adminOnly.c_str(), kMessageBoxCaption, MB_ICONINFORMATION);
         }
         break;
     }

@@ -6,8 +6,7 @@
 
 #include <string>
 
-// Caption of every message box of the panel.
-constexpr char kPanelMessageCaption[] = "Cor Vela";
+#include "SuiteContract.h"
 
 struct ItemTexts {
     std::string adminOnly;       // 2  "Use Only Administrator."

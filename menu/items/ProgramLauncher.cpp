@@ -15,7 +15,6 @@ constexpr char kTunecastTail[] = "Brevant Software\\Tunecast\\Tunecast.exe";
 constexpr char kJournalTail[] = "Windows Journal\\Journal.exe";
 constexpr char kCeldriftTail[] = "Brevant Software\\Celdrift\\Celdrift.exe";
 constexpr char kLoupetteTail[] = "Brevant Software\\Loupette\\Loupette.exe";
-constexpr char kOxtaneProgram[] = "Oxtane.exe";
 constexpr char kNetquillValue[] = "Netquill";
 constexpr char kAmbroselValue[] = "Ambrosel 5";
 // Programs started from their fixed paths get the platform's prefetch hint.
@@ -69,7 +68,7 @@ CProgramLauncher::CProgramLauncher(const ItemTexts& texts, const IRightsProbe& r
     : texts_(texts), rights_(rights), places_(std::move(places)) {}
 
 void CProgramLauncher::Tell(const std::string& text) {
-    ::MessageBoxA(owner_, text.c_str(), kPanelMessageCaption, MB_ICONINFORMATION);
+    ::MessageBoxA(owner_, text.c_str(), kMessageBoxCaption, MB_ICONINFORMATION);
 }
 
 void CProgramLauncher::StartInItsFolder(const char* path) {
@@ -145,5 +144,5 @@ int CProgramLauncher::LaunchOxtane() {
         Tell(texts_.adminOnly);
         return 0;
     }
-    return StartSibling(places_.programFolder, kOxtaneProgram, nullptr) ? 1 : 0;
+    return StartSibling(places_.programFolder, kOxtaneProgramFile, nullptr) ? 1 : 0;
 }

@@ -9,10 +9,7 @@
 
 #include "ItemTexts.h"
 #include "RightsProbe.h"
-
-// Posted to a running magnifier instead of starting it again.
-constexpr UINT kLoupetteWakeMessage = 0x040B;
-constexpr char kLoupetteWindowClass[] = "LoupetteMainWndClass";
+#include "SuiteContract.h"
 
 // Where the companion programs are looked for.
 struct LaunchPlaces {

@@ -1,6 +1,6 @@
 #include "ImgBtn.h"
 
-#include "MonitorWindow.h"
+#include "SuiteContract.h"
 
 namespace {
 

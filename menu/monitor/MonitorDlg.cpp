@@ -2,8 +2,7 @@
 
 #include "AcpiRequests.h"
 #include "ButtonFont.h"
-#include "MonitorWindow.h"
-#include "PanelWindow.h"
+#include "SuiteContract.h"
 #include "SystemLocale.h"
 #include "WmiConnection.h"
 #include "picture_ids.h"

@@ -13,7 +13,7 @@
 #include "MessageMap.h"
 #include "PanelGeometry.h"
 #include "PanelItems.h"
-#include "PanelWindow.h"
+#include "SuiteContract.h"
 #include "PictureCache.h"
 #include "RightsProbe.h"
 #include "SubDialog.h"

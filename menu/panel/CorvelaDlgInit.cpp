@@ -18,7 +18,6 @@
 
 namespace {
 
-const char kCaptureToolClass[] = "MouseCaptureWndClass";
 // Items a user who is not an administrator never sees.
 const char* const kAdminOnlyItems[] = {kSuspendKey, kHibernationKey, kAmbroselKey, kSettingKey};
 
@@ -139,7 +138,7 @@ void CCorvelaDlg::ReportIndexNotWritten() {
     std::string text = LoadText(IDS_INDEX_NOT_WRITTEN);
     text += "\n";
     text += indexFilePath_[0] ? indexFilePath_ : "Pellary.ini";
-    ::MessageBoxA(Handle(), text.c_str(), kPanelMessageCaption, MB_ICONERROR);
+    ::MessageBoxA(Handle(), text.c_str(), kMessageBoxCaption, MB_ICONERROR);
 }
 
 // The tray program follows the setting: started when it should run and does not, told to go when
@@ -156,7 +155,7 @@ void CCorvelaDlg::ApplyTrayRule() {
         } else {
             char text[kTextCap * 2];
             LoadText(IDS_NO_TRAY_PROGRAM, text, sizeof(text));
-            ::MessageBoxA(Handle(), text, kPanelMessageCaption, MB_ICONINFORMATION);
+            ::MessageBoxA(Handle(), text, kMessageBoxCaption, MB_ICONINFORMATION);
         }
     } else if (trayCheck != 1 && tray) {
         ::PostMessageA(tray, WM_CLOSE, 0, 0);

@@ -7,7 +7,7 @@
 
 #include "Handles.h"
 #include "MessageMap.h"
-#include "PanelWindow.h"
+#include "SuiteContract.h"
 #include "PictureCache.h"
 #include "PushButton.h"
 

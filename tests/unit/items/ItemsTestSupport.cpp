@@ -156,7 +156,7 @@ BOOL CALLBACK CollectBoxes(HWND wnd, LPARAM param) {
     ::GetClassNameA(wnd, cls, sizeof(cls));
     ::GetWindowTextA(wnd, title, sizeof(title));
     if (pid == ::GetCurrentProcessId() && std::string(cls) == "#32770" &&
-        std::string(title) == kPanelMessageCaption && ::IsWindowVisible(wnd))
+        std::string(title) == kMessageBoxCaption && ::IsWindowVisible(wnd))
         reinterpret_cast<Search*>(param)->boxes.push_back(wnd);
     return TRUE;
 }

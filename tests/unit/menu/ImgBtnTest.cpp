@@ -9,7 +9,7 @@
 #include "GdiplusSession.h"
 #include "Handles.h"
 #include "ImgBtn.h"
-#include "MonitorWindow.h"
+#include "SuiteContract.h"
 #include "test_pictures.h"
 
 namespace {
