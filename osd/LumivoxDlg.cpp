@@ -4,7 +4,6 @@
 #include "BarWindow.h"
 #include "BrightnessLevel.h"
 #include "CommandLine.h"
-#include "WmiConnection.h"
 #include "resource.h"
 
 const fw::MessageMapEntry<CLumivoxDlg> CLumivoxDlg::kMap[] = {
@@ -20,13 +19,13 @@ CLumivoxDlg::CLumivoxDlg(const IPowerSource& power)
       background_(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BAR_BACKGROUND))),
       segment_(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BAR_SEGMENT))),
       icon_(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_LUMIVOX))),
-      brightness_(acpi, power) {}
+      brightness_(acpi_, power) {}
 
 // The window goes before the bitmaps it paints with, and the connection is let go while COM is
 // still up.
 CLumivoxDlg::~CLumivoxDlg() {
     if (Handle()) ::DestroyWindow(Handle());
-    ReleaseWmi(acpi, wmiConnected);
+    acpi_.Release();
 }
 
 bool CLumivoxDlg::OnMessage(const fw::Msg& m, LRESULT& result) {
@@ -37,8 +36,7 @@ bool CLumivoxDlg::OnMessage(const fw::Msg& m, LRESULT& result) {
 
 bool CLumivoxDlg::OnInitDialog() {
     Dialog::OnInitDialog();
-    ConnectWmi(acpi, wmiConnected);
-    if (!wmiConnected) {
+    if (!acpi_.Connect()) {
         AbandonStart();
         return false;
     }
@@ -105,7 +103,7 @@ void CLumivoxDlg::WriteLevel(int level) {
 }
 
 bool CLumivoxDlg::PreTranslateMessage(MSG& msg) {
-    if (wmiConnected && brightness::IsStepKey(msg)) StepLevel(static_cast<UINT>(msg.wParam));
+    if (acpi_.Connected() && brightness::IsStepKey(msg)) StepLevel(static_cast<UINT>(msg.wParam));
     return Dialog::PreTranslateMessage(msg);
 }
 
@@ -197,6 +195,6 @@ void CLumivoxDlg::Close(INT_PTR result) {
         closeTimer_ = 0;
     }
     ::KillTimer(Handle(), kKeepOnTopTimer);
-    ReleaseWmi(acpi, wmiConnected);
+    acpi_.Release();
     EndDialog(result);
 }

@@ -31,9 +31,7 @@ public:
     int Level() const { return level_; }
     // The number the program was started with.
     int Argument() const { return argument_; }
-    // Firmware connection, released at close.
-    CWAcpi acpi;
-    int wmiConnected = 0;
+    bool WmiConnected() const { return acpi_.Connected(); }
 
 protected:
     bool OnInitDialog() override;
@@ -61,6 +59,8 @@ private:
     LRESULT OnTimer(const fw::Msg& m);
     LRESULT OnClose(const fw::Msg& m);
 
+    // Firmware connection, released at close; before the brightness control, which borrows it.
+    CWAcpi acpi_;
     fw::Bitmap background_;
     fw::Bitmap segment_;
     HICON icon_ = nullptr;  // a shared resource icon: never destroyed

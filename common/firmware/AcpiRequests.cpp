@@ -14,14 +14,14 @@ bool AcpiMethodPath(const char* instance, char* out, std::size_t cap) {
     return true;
 }
 
-int AcpiGetULong(CWAcpi& acpi, const char* instance, ULONG& value) {
+bool AcpiGetULong(CWAcpi& acpi, const char* instance, ULONG& value) {
     char path[MAX_PATH] = {};
-    if (!AcpiMethodPath(instance, path, sizeof(path))) return 0;
+    if (!AcpiMethodPath(instance, path, sizeof(path))) return false;
     return acpi.ExecGetULong(path, "GetULong", "Data", value);
 }
 
-int AcpiSetULong(CWAcpi& acpi, const char* instance, ULONG value) {
+bool AcpiSetULong(CWAcpi& acpi, const char* instance, ULONG value) {
     char path[MAX_PATH] = {};
-    if (!AcpiMethodPath(instance, path, sizeof(path))) return 0;
+    if (!AcpiMethodPath(instance, path, sizeof(path))) return false;
     return acpi.ExecSetULong("Method_ULong", path, "SetULong", "Data", value);
 }

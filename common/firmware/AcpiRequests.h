@@ -15,7 +15,7 @@ constexpr const char kAcpiDisplayOutput[] = "0_230";  // 0x10000 panel, 0x20000 
 // False when `instance` is missing or the path does not fit `cap` bytes.
 bool AcpiMethodPath(const char* instance, char* out, std::size_t cap);
 
-// "GetULong" of the instance: 1 with `value` written, 0 with `value` untouched.
-int AcpiGetULong(CWAcpi& acpi, const char* instance, ULONG& value);
-// "SetULong" of the instance with `value`: 1 on success, 0 on failure.
-int AcpiSetULong(CWAcpi& acpi, const char* instance, ULONG value);
+// "GetULong" of the instance; `value` is untouched on failure.
+bool AcpiGetULong(CWAcpi& acpi, const char* instance, ULONG& value);
+// "SetULong" of the instance with `value`.
+bool AcpiSetULong(CWAcpi& acpi, const char* instance, ULONG value);

@@ -4,7 +4,6 @@
 #include "ButtonFont.h"
 #include "SuiteContract.h"
 #include "SystemLocale.h"
-#include "WmiConnection.h"
 #include "picture_ids.h"
 #include "resource.h"
 
@@ -45,8 +44,7 @@ bool CMonitorDlg::OnInitDialog() {
     // Without the firmware there is nothing to switch: rather than an empty box whose choice would
     // reach for a connection that does not exist, the dialog ends unseen as if closed, and the
     // panel comes back.
-    ConnectWmi(acpi, wmiConnected);
-    if (!wmiConnected) {
+    if (!acpi_.Connect()) {
         ::MoveWindow(Handle(), 0, 0, 0, 0, FALSE);
         CloseAction();
         return false;
@@ -174,7 +172,7 @@ void CMonitorDlg::OnCancel() { CloseAction(); }
 void CMonitorDlg::Choose(int tile) {
     const monitor::Tile* facts = monitor::TileAt(tile);
     if (!facts || finished_) return;
-    if (wmiConnected) AcpiSetULong(acpi, kAcpiDisplayOutput, facts->outputWord);
+    if (acpi_.Connected()) AcpiSetULong(acpi_, kAcpiDisplayOutput, facts->outputWord);
     chosenTile_ = tile;
     Finish();
     if (HWND panel = ::FindWindowA(nullptr, kPanelTitle)) ::PostMessageA(panel, UWM_PANEL_RESELECT, 0, 0);
@@ -192,7 +190,7 @@ void CMonitorDlg::CloseAction() {
 void CMonitorDlg::Finish() {
     if (finished_) return;
     finished_ = true;
-    ReleaseWmi(acpi, wmiConnected);
+    acpi_.Release();
 }
 
 // --- painting ------------------------------------------------------------------------------------

@@ -72,8 +72,7 @@ private:
     const CDecodedPicture* background_ = nullptr;  // null when it cannot be decoded
     HICON icon_ = nullptr;                         // a shared resource icon: never destroyed
     bool korean_ = false;
-    CWAcpi acpi;
-    int wmiConnected = 0;
+    CWAcpi acpi_;
     bool finished_ = false;
     int chosenTile_ = monitor::kNoTile;
 

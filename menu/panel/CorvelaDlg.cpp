@@ -1,6 +1,5 @@
 #include "CorvelaDlg.h"
 
-#include "WmiConnection.h"
 #include "picture_ids.h"
 #include "StringTable.h"
 #include "resource.h"
@@ -240,7 +239,7 @@ void CCorvelaDlg::ReleaseResources() {
     if (subDialog_) subDialog_->Close();
     // A panel closed before its first show never shows.
     ::KillTimer(Handle(), kFirstShowTimer);
-    ReleaseWmi(acpi_, wmiConnected_);
+    acpi_.Release();
     if (indexFilePath_[0]) ::DeleteFileA(indexFilePath_);
 }
 

@@ -38,7 +38,7 @@ public:
     // Control 2000-2009 or 3000; null for any other id.
     CHotspotBtn* Button(int id);
     const char* IndexFilePath() const { return indexFilePath_; }
-    bool WmiConnected() const { return wmiConnected_ != 0; }
+    bool WmiConnected() const { return acpi_.Connected(); }
 
 protected:
     void DoDataExchange() override;
@@ -121,7 +121,6 @@ private:
     CMenuItemStore store_;
     // Firmware connection, released at close.
     CWAcpi acpi_;
-    int wmiConnected_ = 0;
 
     // Selection and window state.
     int selectedId_ = panel::kUpId;  // the button Enter presses

@@ -12,7 +12,6 @@
 #include "StringTable.h"
 #include "SystemLocale.h"
 #include "SuiteContract.h"
-#include "WmiConnection.h"
 #include "picture_ids.h"
 #include "resource.h"
 
@@ -38,8 +37,7 @@ bool CCorvelaDlg::OnInitDialog() {
     layeredAttributesProc_ = reinterpret_cast<LayeredAttributesProc>(
         ::GetProcAddress(::GetModuleHandleA("USER32.DLL"), "SetLayeredWindowAttributes"));
 
-    ConnectWmi(acpi_, wmiConnected_);
-    if (!wmiConnected_) {
+    if (!acpi_.Connect()) {
         AbandonStart();
         return false;
     }

@@ -7,7 +7,6 @@
 
 #include "DeviceActions.h"
 #include "ItemsTestSupport.h"
-#include "WmiConnection.h"
 
 namespace {
 
@@ -50,18 +49,16 @@ protected:
                "with WINENV_BUILD=<build>";
         SetSimWord("FailGet", 0);
         SetSimWord("0_49", 0x3);
-        ConnectWmi(acpi_, connected_);
-        ASSERT_EQ(1, connected_);
+        ASSERT_TRUE(acpi_.Connect());
     }
     void TearDown() override {
         SetSimWord("FailGet", 0);
-        ReleaseWmi(acpi_, connected_);
+        acpi_.Release();
     }
 
     ScratchFolder folder_{"device"};
     ScratchStore store_;
     CWAcpi acpi_;
-    int connected_ = 0;
     RecordingPower power_;
     CDeviceActions device_{acpi_, Texts(), store_.Store(), power_, folder_.Path()};
 };

@@ -30,7 +30,7 @@ protected:
         SimSet("0_50", word);
         bar_ = std::make_unique<CLumivoxDlg>(*power_);
         ASSERT_TRUE(bar_->Create());
-        ASSERT_EQ(1, bar_->wmiConnected);
+        ASSERT_TRUE(bar_->WmiConnected());
     }
 
     // A key as the message loop hands it to the pre-translation.
@@ -48,7 +48,7 @@ protected:
     void Close() {
         if (!bar_) return;
         ::SendMessageA(bar_->Handle(), WM_CLOSE, 0, 0);
-        EXPECT_EQ(0, bar_->wmiConnected) << "the close releases the firmware";
+        EXPECT_FALSE(bar_->WmiConnected()) << "the close releases the firmware";
         bar_.reset();
     }
 

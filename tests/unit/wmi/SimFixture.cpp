@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "Com.h"
-#include "WmiConnection.h"
 #include "SuiteComEnvironment.h"
 #include "Handles.h"
 
@@ -99,11 +98,10 @@ void SimTest::TearDown() {
 
 void ConnectedSimTest::SetUp() {
     SimTest::SetUp();
-    ConnectWmi(acpi, connected);
-    ASSERT_EQ(1, connected);
+    ASSERT_TRUE(acpi.Connect());
 }
 
 void ConnectedSimTest::TearDown() {
-    ReleaseWmi(acpi, connected);
+    acpi.Release();
     SimTest::TearDown();
 }

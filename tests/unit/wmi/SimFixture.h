@@ -26,5 +26,4 @@ protected:
     void SetUp() override;
     void TearDown() override;
     CWAcpi acpi;
-    int connected = 0;
 };
