@@ -5,8 +5,6 @@
 
 #include "StoreRegistry.h"
 
-bool CIndexFile::Remove() const { return ::DeleteFileA(path_.c_str()) != FALSE; }
-
 DWORD CIndexFile::ReadCount(const char* section, DWORD limit) const {
     char text[64] = {};
     ::GetPrivateProfileStringA(section, "Count", "", text, sizeof(text), path_.c_str());

@@ -21,8 +21,6 @@ public:
     explicit CIndexFile(std::string path) : path_(std::move(path)) {}
     const std::string& Path() const { return path_; }
 
-    bool Remove() const;
-
     // "Count" of `section`: 0 when absent or not a number, at most `limit` (a hand-edited count
     // must not send a reader through billions of entries).
     DWORD ReadCount(const char* section, DWORD limit) const;

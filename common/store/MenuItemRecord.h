@@ -1,9 +1,8 @@
 #pragma once
-// One menu item: the values of its item key under the store key. Numbers are registry DWORDs,
-// texts REG_SZ in the ANSI code page; a missing number is 0 and a missing text empty.
+// The layout of a menu item: the store key, the names of the values of an item key under it, the
+// built-in command numbers and the item keys the programs address by name. Numbers are registry
+// DWORDs, texts REG_SZ in the ANSI code page; a missing number is 0 and a missing text empty.
 #include <windows.h>
-
-#include <string>
 
 // The store key under HKEY_CURRENT_USER; the machine defaults use the same path under
 // HKEY_LOCAL_MACHINE.
@@ -54,26 +53,3 @@ constexpr char kSuspendKey[] = "Suspend";
 constexpr char kHibernationKey[] = "Hibernation";
 constexpr char kAmbroselKey[] = "Ambrosel";
 constexpr char kSettingKey[] = "Corvela Setting";
-
-struct MenuItemRecord {
-    std::string englishName;  // "0x409"
-    std::string koreanName;   // "0x412"
-    std::string path;         // "Path"
-    DWORD order = 0;          // 1-based position; 0: not listed
-    DWORD check = 0;          // 1: shown on the panel
-    DWORD system = 0;         // 1: built-in, run by systemCmd
-    DWORD systemCmd = 0;
-    DWORD isNew = 0;  // pending flags of a configuration run
-    DWORD isDeleted = 0;
-    DWORD isUpdated = 0;
-    std::string tempPath;  // values before a pending edit
-    std::string tempName;
-
-    bool operator==(const MenuItemRecord& o) const {
-        return englishName == o.englishName && koreanName == o.koreanName && path == o.path &&
-               order == o.order && check == o.check && system == o.system && systemCmd == o.systemCmd &&
-               isNew == o.isNew && isDeleted == o.isDeleted && isUpdated == o.isUpdated &&
-               tempPath == o.tempPath && tempName == o.tempName;
-    }
-    bool operator!=(const MenuItemRecord& o) const { return !(*this == o); }
-};

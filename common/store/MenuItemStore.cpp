@@ -75,51 +75,6 @@ int CMenuItemStore::WriteString(const std::string& keyPath, const char* valueNam
     return WriteString(keyPath, valueName, text, static_cast<DWORD>(text ? std::strlen(text) : 0));
 }
 
-// Calls visit(keyName, itemKey) for the item keys in enumeration order until it returns true.
-// The walk ends at the first index that cannot be enumerated (a name longer than the suite's
-// 259 bytes included) or whose key cannot be opened, and never goes past 10000 keys.
-template <class Visit>
-void CMenuItemStore::WalkItems(Visit visit) const {
-    fw::RegKey root = store::OpenKey(settings_.userRoot, settings_.keyPath, KEY_ENUMERATE_SUB_KEYS);
-    if (!root) return;
-    char name[kTextCap];
-    for (DWORD index = 0; index < store::kMaxItemKeys; ++index) {
-        if (store::EnumSubkey(root.Get(), index, name, sizeof(name)) != ERROR_SUCCESS) return;
-        fw::RegKey item = store::OpenKey(root.Get(), name, KEY_QUERY_VALUE);
-        if (!item) return;
-        if (visit(static_cast<const char*>(name), item.Get())) return;
-    }
-}
-
-std::string CMenuItemStore::FindKeyByDisplayName(const char* displayName) const {
-    std::string found;
-    if (!displayName) return found;
-    const char* valueName = DisplayValueName();
-    WalkItems([&](const char* name, HKEY item) {
-        char text[kTextCap];
-        store::QueryText(item, valueName, text, sizeof(text));
-        if (std::strcmp(text, displayName) != 0) return false;
-        found = name;
-        return true;
-    });
-    return found;
-}
-
-int CMenuItemStore::IsSystemItem(const char* displayName) const {
-    int result = -1;
-    if (!displayName) return result;
-    const char* valueName = DisplayValueName();
-    WalkItems([&](const char*, HKEY item) {
-        char text[kTextCap];
-        store::QueryText(item, valueName, text, sizeof(text));
-        if (std::strcmp(text, displayName) != 0) return false;
-        DWORD system = 0;
-        result = store::QueryDword(item, kSystemValue, &system) && system == 1 ? 1 : -1;
-        return true;
-    });
-    return result;
-}
-
 // Entry n of the section "Order" names the first item key, in enumeration order, whose "Order"
 // is n (1 <= n <= the number of item keys); a number that no item carries has no entry, and an
 // item whose "Order" is 0, too large or taken by an earlier key is listed nowhere. "Count" is the
@@ -132,10 +87,6 @@ int CMenuItemStore::IsSystemItem(const char* displayName) const {
 // number of keys, not with its square; the section is written in one piece.
 bool CMenuItemStore::RebuildOrderIndex(const char* indexFilePath) {
     if (!indexFilePath) return false;
-    if (settings_.resetWhenShort && CountItems() < kMinHealthyItems && !ResetToDefaults()) {
-        // One attempt only: the panel shows what the store holds rather than wait on end.
-        ::OutputDebugStringA("Corvela: default item set incomplete, showing the store as it is\n");
-    }
     fw::RegKey root = store::OpenKey(settings_.userRoot, settings_.keyPath, KEY_ENUMERATE_SUB_KEYS);
     if (!root) return true;
     const DWORD count = store::CountSubkeys(root.Get());
@@ -203,53 +154,4 @@ bool CMenuItemStore::RebuildCheckIndex(const char* indexFilePath) const {
         checked.emplace_back(static_cast<DWORD>(checked.size() + 1), display);
     }
     return checked.empty() || file.WriteSection(kCheckSection, static_cast<DWORD>(checked.size()), checked);
-}
-
-int CMenuItemStore::ReadItem(const char* keyName, MenuItemRecord* record) const {
-    if (!record) return 0;
-    *record = MenuItemRecord{};
-    fw::RegKey item = store::OpenKey(settings_.userRoot, ItemPath(keyName), KEY_QUERY_VALUE);
-    if (!item) return 0;
-    char text[kTextCap];
-    auto readText = [&](const char* value, std::string* out) {
-        store::QueryText(item.Get(), value, text, sizeof(text));
-        *out = text;
-    };
-    readText(kEnglishNameValue, &record->englishName);
-    readText(kKoreanNameValue, &record->koreanName);
-    readText(kPathValue, &record->path);
-    readText(kTempPathValue, &record->tempPath);
-    readText(kTempNameValue, &record->tempName);
-    store::QueryDword(item.Get(), kOrderValue, &record->order);
-    store::QueryDword(item.Get(), kCheckValue, &record->check);
-    store::QueryDword(item.Get(), kSystemValue, &record->system);
-    store::QueryDword(item.Get(), kSystemCmdValue, &record->systemCmd);
-    store::QueryDword(item.Get(), kNewValue, &record->isNew);
-    store::QueryDword(item.Get(), kDeleteValue, &record->isDeleted);
-    store::QueryDword(item.Get(), kUpdateValue, &record->isUpdated);
-    return 1;
-}
-
-int CMenuItemStore::WriteItem(const char* keyName, const MenuItemRecord& record) const {
-    fw::RegKey item = store::OpenOrCreateKey(settings_.userRoot, ItemPath(keyName), KEY_SET_VALUE);
-    if (!item) {
-        Notifier().ShowMessage(kSetRegistryError);
-        return 0;
-    }
-    auto text = [&](const char* value, const std::string& s) {
-        return store::SetText(item.Get(), value, s.c_str(), static_cast<DWORD>(s.size()));
-    };
-    bool ok = text(kEnglishNameValue, record.englishName);
-    ok = text(kKoreanNameValue, record.koreanName) && ok;
-    ok = text(kPathValue, record.path) && ok;
-    ok = store::SetDword(item.Get(), kOrderValue, record.order) && ok;
-    ok = store::SetDword(item.Get(), kCheckValue, record.check) && ok;
-    ok = store::SetDword(item.Get(), kSystemValue, record.system) && ok;
-    ok = store::SetDword(item.Get(), kSystemCmdValue, record.systemCmd) && ok;
-    ok = store::SetDword(item.Get(), kNewValue, record.isNew) && ok;
-    ok = store::SetDword(item.Get(), kDeleteValue, record.isDeleted) && ok;
-    ok = store::SetDword(item.Get(), kUpdateValue, record.isUpdated) && ok;
-    ok = text(kTempPathValue, record.tempPath) && ok;
-    ok = text(kTempNameValue, record.tempName) && ok;
-    return ok ? 1 : 0;
 }

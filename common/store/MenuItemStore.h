@@ -25,9 +25,6 @@ struct StoreSettings {
     std::string displayValueName;
     // Folder of "config.bin", without a trailing backslash; empty: the running program's folder.
     std::string defaultsFolder;
-    // The panel repairs a store of fewer than 10 item keys before it rebuilds the index; the
-    // settings dialog shows the store as it is.
-    bool resetWhenShort = false;
     // How long a reset waits for the registry editor before it goes on with what is there.
     DWORD importTimeoutMs = 15000;
     // Not owned; null: a message box captioned "Cor Vela" / the registry editor.
@@ -70,13 +67,6 @@ public:
     int WriteString(const std::string& keyPath, const char* valueName, const char* text, DWORD length) const;
     int WriteString(const std::string& keyPath, const char* valueName, const char* text) const;
 
-    // Key name of the first item (in enumeration order) whose display name equals `displayName`
-    // byte for byte; empty when none does. The walk ends, without a result, at the first item
-    // key that cannot be enumerated or opened.
-    std::string FindKeyByDisplayName(const char* displayName) const;
-    // 1 when the item found by that walk has "System" = 1; -1 otherwise and when none is found.
-    int IsSystemItem(const char* displayName) const;
-
     // Rebuilds the section "Order" of the index file from the items' "Order" values and clears
     // "New" and "Delete" on the item keys it visits; see the .cpp for the exact rule. False when
     // the file could not be written (a store that cannot be opened writes nothing, and is no
@@ -92,14 +82,9 @@ public:
     // Replaces the store with the default item set, keeping "TrayChk" 1 only when it was 1.
     // One attempt, bounded in time. Returns 1 when the store then holds at least 10 item keys.
     int ResetToDefaults();
-    // The panel's start-up check: a store of fewer than 10 item keys is removed, keeping only
-    // "TrayChk" (1 when it was 1, otherwise 0). Returns 1 when it removed the store.
-    int ClearIfDamaged() const;
-
-    // All values of one item key; missing values read as 0 / empty. 0 when the key cannot be opened.
-    int ReadItem(const char* keyName, MenuItemRecord* record) const;
-    // Writes every value of `record` into the item key, creating it when needed.
-    int WriteItem(const char* keyName, const MenuItemRecord& record) const;
+    // The panel's start-up check: a store of fewer than 10 item keys is damaged and replaced with
+    // the default item set (ResetToDefaults). False when the store is still short afterwards.
+    bool RepairIfDamaged();
 
     // Shows "Set Registry Error" as every failed store write does.
     void ReportWriteFailure() const;
@@ -109,8 +94,6 @@ private:
 
     IStoreNotifier& Notifier() const;
     IDefaultsImporter& Importer();
-    template <class Visit>
-    void WalkItems(Visit visit) const;
 
     StoreSettings settings_;
     mutable CMessageBoxNotifier defaultNotifier_;

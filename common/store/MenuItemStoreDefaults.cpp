@@ -104,11 +104,6 @@ int CMenuItemStore::ResetToDefaults() {
     return CountItems() >= kMinHealthyItems ? 1 : 0;
 }
 
-int CMenuItemStore::ClearIfDamaged() const {
-    if (CountItems() >= kMinHealthyItems) return 0;
-    DWORD tray = 0;
-    const bool trayWasOn = ReadDword(settings_.keyPath, kTrayCheckValue, &tray) && tray == 1;
-    ::SHDeleteKeyA(settings_.userRoot, settings_.keyPath.c_str());
-    WriteDword(settings_.keyPath, kTrayCheckValue, trayWasOn ? 1 : 0);
-    return 1;
+bool CMenuItemStore::RepairIfDamaged() {
+    return CountItems() >= kMinHealthyItems || ResetToDefaults();
 }

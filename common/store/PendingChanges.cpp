@@ -188,13 +188,6 @@ int CPendingChanges::DeleteItemKey(const char* keyName) const {
     return Removed(::SHDeleteKeyA(storeKey.Get(), name.c_str())) ? 1 : Fail();
 }
 
-int CPendingChanges::SaveItem(const char* keyName, const char* name, const char* path, DWORD order,
-                              bool checked) const {
-    fw::RegKey item = OpenItem(keyName ? keyName : "", KEY_SET_VALUE);
-    if (!item) return Fail();
-    return WriteRow(item.Get(), name, path, order, checked) ? 1 : 0;
-}
-
 int CPendingChanges::CommitChanges(std::vector<PendingRow>* rows) const {
     if (!rows) return 0;
     fw::RegKey storeKey = OpenStore(kStoreAccess);

@@ -58,9 +58,6 @@ public:
     int MarkItemDeleted(const char* keyName) const;
     // Removes the item key with all it holds, now. 1 also when the key is gone already.
     int DeleteItemKey(const char* keyName) const;
-    // Writes one row into its item's key: the name, an empty other-language name, the path,
-    // "Order" = `order`, "Check" and "New" = "Delete" = 0. The key must exist.
-    int SaveItem(const char* keyName, const char* name, const char* path, DWORD order, bool checked) const;
 
     // OK: the store takes exactly the rows, in their order. Every key is looked at, and every
     // row's key opened, before anything is written, so a key that cannot be opened stops the

@@ -18,16 +18,6 @@ public:
     bool IsAdministrator() const override;
 };
 
-// A fixed verdict, for tests.
-class CFixedRightsProbe : public IRightsProbe {
-public:
-    explicit CFixedRightsProbe(bool administrator) : administrator_(administrator) {}
-    bool IsAdministrator() const override { return administrator_; }
-
-private:
-    bool administrator_;
-};
-
 // The probe the programs use.
 const IRightsProbe& SystemRightsProbe();
 

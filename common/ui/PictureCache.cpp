@@ -2,14 +2,18 @@
 
 #include <algorithm>
 
-#include "PngPicture.h"
+#include "Gdiplus.h"
+#include "PngResource.h"
 
 std::unique_ptr<CDecodedPicture> CDecodedPicture::Decode(UINT id, HMODULE module, int width, int height) {
-    CPngPicture png(id, module);
-    if (!png.Ok()) return nullptr;
+    CPngResource png;
+    if (!png.Load(id, module)) return nullptr;
+    // Declared after the copy it reads, so that it lets go of the stream first.
+    Gdiplus::Image image(png.Stream(), FALSE);
+    if (image.GetLastStatus() != Gdiplus::Ok || image.GetWidth() == 0 || image.GetHeight() == 0) return nullptr;
     if (width <= 0 || height <= 0) {
-        width = static_cast<int>(png.Width());
-        height = static_cast<int>(png.Height());
+        width = static_cast<int>(image.GetWidth());
+        height = static_cast<int>(image.GetHeight());
     }
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -28,7 +32,7 @@ std::unique_ptr<CDecodedPicture> CDecodedPicture::Decode(UINT id, HMODULE module
         Gdiplus::Graphics graphics(&target);
         if (graphics.GetLastStatus() != Gdiplus::Ok ||
             graphics.Clear(Gdiplus::Color(0, 0, 0, 0)) != Gdiplus::Ok ||
-            graphics.DrawImage(png.Image(), 0, 0, width, height) != Gdiplus::Ok)
+            graphics.DrawImage(&image, 0, 0, width, height) != Gdiplus::Ok)
             return nullptr;
     }
     ::GdiFlush();

@@ -1,6 +1,6 @@
 #pragma once
-// A private copy of a resource of type "PNG" in fixed global memory, with a stream over it. The
-// copy is kept; the picture is decoded from the stream each time it is drawn (CPngPicture).
+// A private copy of a resource of type "PNG" in fixed global memory, with a stream over it for the
+// decoder (the picture cache decodes each picture once and keeps only the result).
 #include <windows.h>
 #include <objidl.h>
 

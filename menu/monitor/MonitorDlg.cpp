@@ -173,7 +173,6 @@ void CMonitorDlg::Choose(int tile) {
     const monitor::Tile* facts = monitor::TileAt(tile);
     if (!facts || finished_) return;
     if (acpi_.Connected()) AcpiSetULong(acpi_, kAcpiDisplayOutput, facts->outputWord);
-    chosenTile_ = tile;
     Finish();
     if (HWND panel = ::FindWindowA(nullptr, kPanelTitle)) ::PostMessageA(panel, UWM_PANEL_RESELECT, 0, 0);
     EndDialog(IDOK);

@@ -30,8 +30,6 @@ public:
 
     // The close action: what Escape, the close button and a close from outside (WM_CLOSE) do.
     void CloseAction();
-    // The tile chosen (0-2), or monitor::kNoTile while nothing was chosen.
-    int ChosenTile() const { return chosenTile_; }
 
     // The keyboard selection: a tile (0-2), or monitor::kNoTile while the pointer is over none.
     int selectedTile = 0;
@@ -74,7 +72,6 @@ private:
     bool korean_ = false;
     CWAcpi acpi_;
     bool finished_ = false;
-    int chosenTile_ = monitor::kNoTile;
 
     static const fw::MessageMapEntry<CMonitorDlg> kMap[];
 };

@@ -113,7 +113,8 @@ void CCorvelaDlg::ShapeWindow() {
 void CCorvelaDlg::CheckStore() {
     if (!store::OpenKey(store_.Settings().userRoot, store_.KeyPath(), KEY_ALL_ACCESS))
         ::Sleep(kStoreOpenRetryMs);
-    if (store_.CountItems() < kMinHealthyItems && !store_.ResetToDefaults())
+    // One attempt only: the panel shows what the store holds rather than wait on end.
+    if (!store_.RepairIfDamaged())
         ::OutputDebugStringA("Corvela: default item set incomplete, showing the store as it is\n");
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "FixedRights.h"
 #include "ItemDispatch.h"
 #include "ItemsTestSupport.h"
 #include "RecordingActions.h"

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "ItemRecord.h"
 #include "ItemTexts.h"
 #include "ScratchFolder.h"
 #include "MenuItemRecord.h"
@@ -61,7 +62,7 @@ public:
 
     CMenuItemStore& Store() { return *store_; }
     const std::string& KeyPath() const { return keyPath_; }
-    void AddItem(const char* keyName, const MenuItemRecord& record) { store_->WriteItem(keyName, record); }
+    void AddItem(const char* keyName, const MenuItemRecord& record) { WriteItem(*store_, keyName, record); }
     std::string Text(const char* keyName, const char* valueName) const;
     void Remove();
 

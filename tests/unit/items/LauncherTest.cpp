@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ItemsTestSupport.h"
+#include "FixedRights.h"
 #include "ProgramLauncher.h"
 
 namespace {

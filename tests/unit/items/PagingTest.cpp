@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "FixedRights.h"
 #include "ItemPages.h"
 #include "ItemsTestSupport.h"
 #include "KeyNavigation.h"

@@ -6,7 +6,7 @@
 
 #include "Handles.h"
 #include "ItemIconRule.h"
-#include "StringTable.h"
+#include "LanguageTable.h"
 #include "picture_ids.h"
 #include "resource.h"
 
@@ -23,15 +23,15 @@ fw::Module LoadCorvelaResources() {
 
 ItemIconTexts TextsFor(HMODULE module, LANGID language, UINT codePage) {
     ItemIconTexts t;
-    t.mobileInternet = LoadTextForLanguage(IDS_ICON_MOBILE_INTERNET, language, codePage, module);
-    t.wirelessLan = LoadTextForLanguage(IDS_ICON_WIRELESS_LAN, language, codePage, module);
-    t.bluetooth = LoadTextForLanguage(IDS_ICON_BLUETOOTH, language, codePage, module);
-    t.brightness = LoadTextForLanguage(IDS_ICON_BRIGHTNESS, language, codePage, module);
-    t.monitor = LoadTextForLanguage(IDS_ICON_MONITOR, language, codePage, module);
-    t.suspend = LoadTextForLanguage(IDS_ICON_SUSPEND, language, codePage, module);
-    t.hibernation = LoadTextForLanguage(IDS_ICON_HIBERNATION, language, codePage, module);
-    t.magnifier = LoadTextForLanguage(IDS_ICON_MAGNIFIER, language, codePage, module);
-    t.tabletPc = LoadTextForLanguage(IDS_ICON_TABLET_PC, language, codePage, module);
+    t.mobileInternet = suite::LoadTextForLanguage(IDS_ICON_MOBILE_INTERNET, language, codePage, module);
+    t.wirelessLan = suite::LoadTextForLanguage(IDS_ICON_WIRELESS_LAN, language, codePage, module);
+    t.bluetooth = suite::LoadTextForLanguage(IDS_ICON_BLUETOOTH, language, codePage, module);
+    t.brightness = suite::LoadTextForLanguage(IDS_ICON_BRIGHTNESS, language, codePage, module);
+    t.monitor = suite::LoadTextForLanguage(IDS_ICON_MONITOR, language, codePage, module);
+    t.suspend = suite::LoadTextForLanguage(IDS_ICON_SUSPEND, language, codePage, module);
+    t.hibernation = suite::LoadTextForLanguage(IDS_ICON_HIBERNATION, language, codePage, module);
+    t.magnifier = suite::LoadTextForLanguage(IDS_ICON_MAGNIFIER, language, codePage, module);
+    t.tabletPc = suite::LoadTextForLanguage(IDS_ICON_TABLET_PC, language, codePage, module);
     return t;
 }
 

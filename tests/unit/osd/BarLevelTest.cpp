@@ -16,6 +16,16 @@ namespace {
 
 const DWORD kNeverSet = 0xDEAD0000;  // SimGet's answer for a value the simulator never wrote
 
+// A fixed source: a Wine prefix always reports mains.
+class CFixedPowerSource : public IPowerSource {
+public:
+    explicit CFixedPowerSource(PowerSource source) : source_(source) {}
+    PowerSource Current() const override { return source_; }
+
+private:
+    PowerSource source_;
+};
+
 class BarLevelTest : public SimTest {
 protected:
     void TearDown() override {

@@ -13,6 +13,7 @@
 
 #include "SuiteComEnvironment.h"
 #include "CorvelaDlg.h"
+#include "FixedRights.h"
 #include "GdiplusSession.h"
 #include "Handles.h"
 #include "ItemTexts.h"

@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "FixedRights.h"
 #include "RegistrySnapshot.h"
 #include "RightsProbe.h"
 #include "SettingsProgram.h"

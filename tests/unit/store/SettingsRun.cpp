@@ -125,8 +125,8 @@ void BuildBase(StoreSandbox& box, Base base) {
             y.path = "C:\\y.exe";
             y.order = 2;
             y.check = 0;
-            store.WriteItem("X", x);
-            store.WriteItem("Y", y);
+            WriteItem(store, "X", x);
+            WriteItem(store, "Y", y);
             break;
         }
         case Base::kFourUsers: {

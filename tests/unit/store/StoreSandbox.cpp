@@ -39,13 +39,12 @@ StoreSandbox::~StoreSandbox() {
     ::RemoveDirectoryA(folder_.c_str());
 }
 
-StoreSettings StoreSandbox::Settings(bool panel) {
+StoreSettings StoreSandbox::Settings() {
     StoreSettings s;
     s.userRoot = User();
     s.machineRoot = Machine();
     s.displayValueName = kEnglishNameValue;
     s.defaultsFolder = folder_;
-    s.resetWhenShort = panel;
     s.importTimeoutMs = 10000;
     s.notifier = &notifier;
     return s;

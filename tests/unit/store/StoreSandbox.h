@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Handles.h"
+#include "ItemRecord.h"
 #include "MenuItemStore.h"
 #include "StoreRegistry.h"
 
@@ -32,7 +33,7 @@ public:
     std::string IndexPath() const { return folder_ + "\\Pellary.ini"; }
 
     // Settings for a store on the sandbox, reporting to `notifier`.
-    StoreSettings Settings(bool panel = false);
+    StoreSettings Settings();
 
     // Writes under root\Software\Brevant\Corvela[\item].
     void PutDword(HKEY root, const char* item, const char* name, DWORD value) const;
