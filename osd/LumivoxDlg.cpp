@@ -58,13 +58,13 @@ bool CLumivoxDlg::OnInitDialog() {
 // screen with no timer to close it. It ends at once, before anything of it has been seen: shrunk
 // to nothing, the window that the template makes visible never shows.
 void CLumivoxDlg::AbandonStart() {
-    ::OutputDebugStringA("OSD: no connection to the firmware, the bar does not open\n");
+    ::OutputDebugStringA("Lumivox: no connection to the firmware, the bar does not open\n");
     ::MoveWindow(Handle(), 0, 0, 0, 0, FALSE);
     EndDialog(IDCANCEL);
 }
 
 void CLumivoxDlg::ShapeWindow() {
-    shape_ = kShaped;
+    shaped_ = true;
     MeasureScreen();
     ::SetWindowPos(Handle(), nullptr, 0, 0, bar::kWidth, bar::kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     POINT outline[bar::kOutlinePoints];
@@ -82,7 +82,7 @@ void CLumivoxDlg::MeasureScreen() {
 // Only a shaped bar is placed: a start that could not reach the firmware keeps its window out of
 // sight until it ends.
 void CLumivoxDlg::PlaceWindow() {
-    if (shape_ != kShaped) return;
+    if (!shaped_) return;
     const POINT at = bar::PlaceBar(screenWidth_, screenHeight_);
     ::SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, bar::kWidth, bar::kHeight, SWP_SHOWWINDOW);
 }
@@ -135,11 +135,10 @@ LRESULT CLumivoxDlg::OnPaint(const fw::Msg&) {
         ::DrawIcon(dc.Get(), x, y, icon_);
         return 0;
     }
-    ::OutputDebugStringA("OSD:OnPaint\n");
     MeasureScreen();
     PlaceWindow();
     fw::PaintDC dc(Handle());
-    if (shape_ == kShaped) DrawBar(dc.Get());
+    if (shaped_) DrawBar(dc.Get());
     return 0;
 }
 

@@ -40,10 +40,6 @@ protected:
     bool OnMessage(const fw::Msg& m, LRESULT& result) override;
 
 private:
-    // Shape values: the paint draws the bar only once the window has its shape.
-    static constexpr int kUnshaped = 0;
-    static constexpr int kShaped = 2;
-
     void AbandonStart();
     void ShapeWindow();
     void MeasureScreen();
@@ -65,7 +61,7 @@ private:
     fw::Bitmap segment_;
     HICON icon_ = nullptr;  // a shared resource icon: never destroyed
     int level_ = 0;
-    int shape_ = kUnshaped;
+    bool shaped_ = false;  // the paint draws the bar only once the window has its shape
     int argument_ = 0;
     int screenWidth_ = 0;
     int screenHeight_ = 0;

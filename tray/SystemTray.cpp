@@ -3,6 +3,7 @@
 #include "Handles.h"
 #include "PerchletConstants.h"
 #include "ProgramFolder.h"
+#include "ShellStart.h"
 #include "StringTable.h"
 #include "Text.h"
 
@@ -179,7 +180,7 @@ void CSystemTray::StartMenuHost() {
     char path[kTextCap];
     TextZero(path);
     if (GetProgramFilePath(kPanelProgramFile, path, sizeof(path)) && FileExists(path)) {
-        ::ShellExecuteA(nullptr, nullptr, path, nullptr, nullptr, SW_SHOW);
+        ShellStart(nullptr, nullptr, path, nullptr, nullptr, SW_SHOW);
         return;
     }
     if (busy_) return;

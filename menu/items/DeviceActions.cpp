@@ -1,7 +1,5 @@
 #include "DeviceActions.h"
 
-#include <shellapi.h>
-
 #include "AcpiRequests.h"
 #include "ProgramFolder.h"
 #include "ProgramLauncher.h"
@@ -30,6 +28,10 @@ int CDeviceActions::ToggleRadio(ULONG bit, WPARAM osdRadio) {
     // the other radio (and whatever else the firmware keeps in it) as well.
     if (AcpiGetULong(acpi_, kAcpiRadios, word))
         done = AcpiSetULong(acpi_, kAcpiRadios, ToggledRadioWord(word, bit));
+    ::OutputDebugStringA(done ? (bit == kRadioWlanBit ? "Corvela: the wireless LAN was switched\n"
+                                                      : "Corvela: Bluetooth was switched\n")
+                              : "Corvela: the radio was not switched: the firmware word could not be read "
+                                "or written\n");
 
     // The on-screen display hears of every press, as it always has, whatever the firmware said.
     if (!texts_.osdWindowTitle.empty()) {
@@ -41,10 +43,7 @@ int CDeviceActions::ToggleRadio(ULONG bit, WPARAM osdRadio) {
 
 int CDeviceActions::ToggleWirelessLan() { return ToggleRadio(kRadioWlanBit, kOsdWirelessLan); }
 
-int CDeviceActions::ToggleBluetooth() {
-    ::OutputDebugStringA("_nBlutoothOnOff");
-    return ToggleRadio(kRadioBluetoothBit, kOsdBluetooth);
-}
+int CDeviceActions::ToggleBluetooth() { return ToggleRadio(kRadioBluetoothBit, kOsdBluetooth); }
 
 int CDeviceActions::WriteCaption(const char* itemKey, const std::string& caption) {
     if (texts_.nameValue.empty()) return 0;
@@ -84,7 +83,9 @@ int CDeviceActions::HibernateSystem() {
 }
 
 int CDeviceActions::OpenTabletPcSettings() {
-    ::WinExec(kTabletPcSettingsCommand, SW_SHOW);
+    // WinExec answers above 31 when the program started.
+    if (::WinExec(kTabletPcSettingsCommand, SW_SHOW) <= 31)
+        ::OutputDebugStringA("Corvela: the Tablet PC settings did not start\n");
     return 1;
 }
 

@@ -1,12 +1,21 @@
 #include "ItemDispatch.h"
 
-#include <shellapi.h>
-
+#include "ShellStart.h"
 #include "StoreRegistry.h"
 #include "Text.h"
 
+namespace {
+
+template <class... Args>
+void Trace(const char* format, Args... args) {
+    char line[kTextCap + 64];
+    TextFormat(line, sizeof(line), format, args...);
+    ::OutputDebugStringA(line);
+}
+
+}  // namespace
+
 int CItemDispatch::RunItemByLabel(const char* label) {
-    ::OutputDebugStringA("_nGetBtnCMD");
     fw::RegKey storeKey = store::OpenKey(store_.Settings().userRoot, store_.KeyPath(), KEY_READ);
     if (!storeKey) return kStoreUnavailable;
 
@@ -28,7 +37,7 @@ int CItemDispatch::RunItemByLabel(const char* label) {
         store_.ReadString(itemPath, texts_.nameValue.c_str(), displayName, sizeof(displayName));
         if (!TextEquals(displayName, label)) continue;
 
-        ::OutputDebugStringA("strcmp = 0");
+        Trace("Corvela: the label names the item \"%s\"\n", keyName);
         DWORD system = 0;
         store_.ReadDword(itemPath, kSystemValue, &system);
         if (system == 1) {
@@ -51,11 +60,15 @@ void CItemDispatch::StartUserItem(const char* itemPath) {
     store_.ReadString(itemPath, kPathValue, path, sizeof(path));
     // An empty path would have the shell open whatever it takes the current folder to be.
     if (!path[0]) return;
-    ::ShellExecuteA(nullptr, nullptr, path, nullptr, nullptr, SW_SHOW);
+    ShellStart(nullptr, nullptr, path, nullptr, nullptr, SW_SHOW);
 }
 
 int CItemDispatch::RunSystemCommand(DWORD number) {
-    ::OutputDebugStringA("nExecBtn");
     const BuiltInCommand* command = FindBuiltInCommand(number);
-    return command ? actions_.Run(*command) : 0;
+    if (!command) {
+        Trace("Corvela: built-in command %lu runs nothing\n", static_cast<unsigned long>(number));
+        return 0;
+    }
+    Trace("Corvela: built-in command %lu runs %s\n", static_cast<unsigned long>(number), command->operation);
+    return actions_.Run(*command);
 }

@@ -25,7 +25,7 @@ PagePlan PlanFirstPage(int count) {
     if (count < 0) count = 0;
     PagePlan plan;
     plan.valid = true;
-    plan.fields.downShown = count > kItemsPerPage ? 1 : 0;
+    plan.fields.downShown = count > kItemsPerPage;
     plan.setUpClose = true;
     plan.giveHighlight = true;
     plan.firstPosition = 0;
@@ -43,9 +43,9 @@ PagePlan PlanPageDown(const PageFields& now, int count) {
     if (count <= kItemsPerPage * (now.page + 1)) return plan;
     plan.valid = true;
     plan.fields.page = now.page + 1;
-    plan.fields.upShown = 1;
+    plan.fields.upShown = true;
     plan.fields.lastPageCount = count - kItemsPerPage * plan.fields.page;
-    plan.fields.downShown = plan.fields.lastPageCount > kItemsPerPage ? 1 : 0;
+    plan.fields.downShown = plan.fields.lastPageCount > kItemsPerPage;
     plan.firstPosition = kItemsPerPage * plan.fields.page;
     plan.labelCount = std::min(plan.fields.lastPageCount, kItemsPerPage);
     plan.shownCount = plan.labelCount;
@@ -67,8 +67,8 @@ PagePlan PlanPageUp(const PageFields& now, int count) {
         plan.fields.page = 0;
         plan.pointer.push_back({1, true});
     }
-    plan.fields.downShown = 1;
-    plan.fields.upShown = plan.fields.page != 0 ? 1 : 0;
+    plan.fields.downShown = true;
+    plan.fields.upShown = plan.fields.page != 0;
     plan.fields.lastPageCount = 0;
     plan.firstPosition = kItemsPerPage * plan.fields.page;
     plan.labelCount = kItemsPerPage;
@@ -142,8 +142,8 @@ void CItemPages::Apply(const PagePlan& plan, bool administrator) {
         p.ShowControl(id, i < plan.shownCount);
         if (i >= plan.shownCount) p.RepaintControl(id);
     }
-    p.ShowControl(kUpId, plan.fields.upShown != 0);
-    p.ShowControl(kDownId, plan.fields.downShown != 0);
+    p.ShowControl(kUpId, plan.fields.upShown);
+    p.ShowControl(kDownId, plan.fields.downShown);
     if (plan.fields.upShown) p.RepaintControl(kUpId);
 
     // The selection is cleared after any hit test on the way and before the pointer comes to rest.

@@ -17,8 +17,8 @@ namespace items {
 
 struct PageFields {
     int page = 0;           // page p shows the list positions 8p+1 to 8p+8
-    int upShown = 0;        // some page lies before this one
-    int downShown = 0;      // some page lies after this one
+    bool upShown = false;    // some page lies before this one
+    bool downShown = false;  // some page lies after this one
     int lastPageCount = 0;  // after a move down: positions from this page's start to the list's end;
                             // after a move up: 0. Bounds the arrow-key selection.
     bool operator==(const PageFields& o) const {

@@ -1,10 +1,10 @@
 #include "ProgramLauncher.h"
 
-#include <shellapi.h>
 #include <shlobj.h>
 
 #include "Handles.h"
 #include "ProgramFolder.h"
+#include "ShellStart.h"
 #include "StoreRegistry.h"
 #include "Text.h"
 
@@ -60,7 +60,7 @@ std::string SiblingPath(const std::string& folder, const char* fileName) {
 bool StartSibling(const std::string& folder, const char* fileName, const char* parameters) {
     const std::string path = SiblingPath(folder, fileName);
     if (path.empty()) return false;
-    ::ShellExecuteA(nullptr, nullptr, path.c_str(), parameters, folder.c_str(), SW_SHOW);
+    ShellStart(nullptr, nullptr, path.c_str(), parameters, folder.c_str(), SW_SHOW);
     return true;
 }
 
@@ -73,7 +73,7 @@ void CProgramLauncher::Tell(const std::string& text) {
 
 void CProgramLauncher::StartInItsFolder(const char* path) {
     const std::string folder = FolderWithBackslash(path);
-    ::ShellExecuteA(nullptr, nullptr, path, nullptr, folder.empty() ? nullptr : folder.c_str(), SW_SHOW);
+    ShellStart(nullptr, nullptr, path, nullptr, folder.empty() ? nullptr : folder.c_str(), SW_SHOW);
 }
 
 int CProgramLauncher::LaunchFromProgramFiles(const char* tail) {
@@ -83,7 +83,7 @@ int CProgramLauncher::LaunchFromProgramFiles(const char* tail) {
         // Without the folder, the place the programs are installed on every machine of the maker.
         if (!JoinFolderFile(kFixedProgramFiles, tail, path, sizeof(path))) return 0;
         const std::string folder = FolderWithBackslash(path);
-        ::ShellExecuteA(nullptr, "open", path, kPrefetchParameters, folder.c_str(), SW_SHOW);
+        ShellStart(nullptr, "open", path, kPrefetchParameters, folder.c_str(), SW_SHOW);
         return 0;
     }
     if (JoinFolderFile(places_.programFiles.c_str(), tail, path, sizeof(path)) && FileExists(path))

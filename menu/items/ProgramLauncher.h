@@ -31,7 +31,7 @@ std::string FolderWithBackslash(const std::string& path);
 // "<folder>\<fileName>": a program installed beside the panel. Empty when it does not fit.
 std::string SiblingPath(const std::string& folder, const char* fileName);
 // Starts that program with `parameters` (may be null), in `folder`, as the suite starts its
-// siblings. False when there is no such path to start.
+// siblings. False when there is no such path to start; a start the shell refuses is traced.
 bool StartSibling(const std::string& folder, const char* fileName, const char* parameters);
 
 class CProgramLauncher {

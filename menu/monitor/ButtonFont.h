@@ -3,11 +3,11 @@
 // follows the system default locale.
 #include <windows.h>
 
-struct ButtonFontSpec {
+struct FontFaceAndHeight {
     const char* face;  // in the system code page
     int height;
 };
 
-ButtonFontSpec ButtonFontFor(bool koreanSystemLocale);
+FontFaceAndHeight ButtonFontFor(bool koreanSystemLocale);
 // A new font for one paint; the caller deletes it.
 HFONT CreateButtonFont(bool koreanSystemLocale);

@@ -41,7 +41,7 @@ public:
     int imageIndex = kNormal;    // picture shown now
     int restingIndex = kNormal;  // picture to return to when the pointer leaves; toggle memory
     bool tracking = false;       // the pointer is inside and the button holds the capture
-    int kind = kTile;
+    Kind kind = kTile;
 
 protected:
     void OnAttached() override;

@@ -125,8 +125,8 @@ private:
     // Selection and window state.
     int selectedId_ = panel::kUpId;  // the button Enter presses
     RECT buttonRects_[panel::kButtonCount] = {};
-    int captureToolPresent_ = 0;
-    int subDialogOpen_ = 0;            // the display-output dialog runs: the keys are its own
+    bool captureToolPresent_ = false;
+    bool subDialogOpen_ = false;       // the display-output dialog runs: the keys are its own
     ISubDialog* subDialog_ = nullptr;  // that dialog, while it runs
     LayeredAttributesProc layeredAttributesProc_ = nullptr;
 

@@ -47,7 +47,7 @@ bool CCorvelaDlg::OnInitDialog() {
     ::MoveWindow(Handle(), 0, 0, 0, 0, FALSE);
     ShapeWindow();
     CheckStore();
-    captureToolPresent_ = ::FindWindowA(kCaptureToolClass, nullptr) ? 1 : 0;
+    captureToolPresent_ = ::FindWindowA(kCaptureToolClass, nullptr) != nullptr;
     ApplyPanelAlpha();
     ::SetWindowTextA(Handle(), kPanelTitle);
     const bool administrator = IsAdministrator();

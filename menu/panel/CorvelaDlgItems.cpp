@@ -24,12 +24,12 @@ int CCorvelaDlg::ShowDisplayOutputDialog() {
 int CCorvelaDlg::RunSubDialog(ISubDialog& dialog) {
     // The flag goes up before the panel hides: hiding takes the activation away, and a panel
     // that loses it while no sub-dialog runs closes itself.
-    subDialogOpen_ = 1;
+    subDialogOpen_ = true;
     subDialog_ = &dialog;
     ::ShowWindow(Handle(), SW_HIDE);
     dialog.Run(Handle());
     subDialog_ = nullptr;
-    subDialogOpen_ = 0;
+    subDialogOpen_ = false;
     if (closing_ || !Handle()) return 1;
     // The pressed item must not come back pressed. Back in its place and active again, so that
     // leaving it closes it as before.
@@ -74,6 +74,6 @@ void CCorvelaDlg::MovePointerTo(int entry, bool hitTest) {
 
 void CCorvelaDlg::ResetButtonStates() {
     for (int id = panel::kUpId; id <= panel::kDownId; ++id) {
-        if (CHotspotBtn* b = Button(id)) b->SetButtonState(1);
+        if (CHotspotBtn* b = Button(id)) b->SetButtonState(CHotspotBtn::ButtonState::kNormal);
     }
 }

@@ -71,19 +71,19 @@ void CHotspotBtn::LoadStateImages(const char* name) {
 
 void CHotspotBtn::LoadItemIcon(const char* itemKey) { iconId_ = ChooseItemIcon(itemKey, IconTexts()); }
 
-void CHotspotBtn::SetButtonState(int n) {
-    switch (n) {
-        case 1:
-        case 5:
+void CHotspotBtn::SetButtonState(ButtonState state) {
+    switch (state) {
+        case ButtonState::kNormal:
+        case ButtonState::kIdle:
             stateFlags = 0;
             break;
-        case 2:
+        case ButtonState::kHover:
             stateFlags |= kHover;
             break;
-        case 3:
+        case ButtonState::kPressed:
             stateFlags |= kPressed;
             break;
-        case 4:
+        case ButtonState::kMarked:
             stateFlags |= kMarked;
             break;
         default:
@@ -110,12 +110,12 @@ LRESULT CHotspotBtn::OnMouseMove(const fw::Msg& m) {
     if (inside && !tracking) {
         ::SetCapture(Handle());
         stateFlags |= kHover;
-        tracking = 1;
+        tracking = true;
         Redraw();
     } else if (!inside && tracking) {
         ::ReleaseCapture();
         stateFlags &= static_cast<BYTE>(~(kHover | kPressed));
-        tracking = 0;
+        tracking = false;
         Redraw();
         highlightOffset = kHighlightRestOffset;
     }
@@ -133,7 +133,7 @@ LRESULT CHotspotBtn::OnLButtonUp(const fw::Msg&) {
         // Giving up the capture also tells the standard button that its own press is over, so the
         // click below is the only one the parent hears of.
         ::ReleaseCapture();
-        tracking = 0;
+        tracking = false;
         if (stateFlags & kPressed) {
             const int id = ::GetDlgCtrlID(Handle());
             ::PostMessageA(::GetParent(Handle()), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
@@ -150,7 +150,7 @@ LRESULT CHotspotBtn::OnKillFocus(const fw::Msg&) {
     stateFlags = 0;
     if (tracking) {
         ::ReleaseCapture();
-        tracking = 0;
+        tracking = false;
     }
     Redraw();
     return r;

@@ -14,6 +14,8 @@
 class CHotspotBtn : public fw::PushButton {
 public:
     enum StateBit : BYTE { kHover = 1, kPressed = 2, kMarked = 4 };
+    // What the panel makes of a button (SetButtonState). Normal and idle both clear every state bit.
+    enum class ButtonState { kNormal = 1, kHover = 2, kPressed = 3, kMarked = 4, kIdle = 5 };
     static constexpr int kHighlightRestOffset = 520;
 
     CHotspotBtn();
@@ -25,8 +27,9 @@ public:
     void LoadStateImages(const char* name);
     // The item icon for `itemKey` (see ItemIconRule.h), in place of the icon chosen before.
     void LoadItemIcon(const char* itemKey);
-    // 1 or 5: clear every state; 2 hover; 3 pressed; 4 marked; other values change nothing.
-    void SetButtonState(int n);
+    // Normal or idle clear every state bit, the others set theirs; a value outside the five
+    // changes nothing.
+    void SetButtonState(ButtonState state);
     std::string GetLabel() const { return label; }
     // The panel's highlight strip; borrowed, never released here.
     void SetHighlight(const CDecodedPicture* strip) { highlight_ = strip; }
@@ -34,7 +37,7 @@ public:
     // The text that decides the look and that a press is looked up by; the panel writes it.
     std::string label = "Tamblo";
     BYTE stateFlags = 0;
-    int tracking = 0;
+    bool tracking = false;  // the pointer is inside and the button holds the capture
     int highlightOffset = kHighlightRestOffset;
 
 protected:

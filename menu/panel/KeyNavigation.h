@@ -6,8 +6,8 @@ namespace panel {
 
 struct KeyNavState {
     int selectedId;     // 2000 (UP arrow) to 2009 (DOWN arrow); 2010 after a page up
-    int upShown;        // the UP arrow is shown
-    int downShown;      // the DOWN arrow is shown
+    bool upShown;       // the UP arrow is shown
+    bool downShown;     // the DOWN arrow is shown
     int lastPageCount;  // list positions from this page's start to the list's end (0: not limited)
     int count;          // checked items in the list
 };

@@ -89,7 +89,7 @@ protected:
 
 TEST_F(HotspotBtnTest, ClickInsideNotifiesTheParentOnce) {
     Send(first_, WM_MOUSEMOVE, 10, 10);
-    EXPECT_EQ(1, first_.tracking);
+    EXPECT_TRUE(first_.tracking);
     EXPECT_EQ(first_.Handle(), ::GetCapture());
     EXPECT_EQ(first_.Handle(), ::GetFocus());
     Send(first_, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
@@ -99,7 +99,7 @@ TEST_F(HotspotBtnTest, ClickInsideNotifiesTheParentOnce) {
     EXPECT_EQ(1, Clicks(kFirstId));
     // After the release the hover stays until the pointer moves again; the capture is gone.
     EXPECT_EQ(CHotspotBtn::kHover, first_.stateFlags);
-    EXPECT_EQ(0, first_.tracking);
+    EXPECT_FALSE(first_.tracking);
     EXPECT_EQ(nullptr, ::GetCapture());
 }
 
@@ -107,7 +107,7 @@ TEST_F(HotspotBtnTest, PressDragOffReleaseDoesNotClick) {
     Send(first_, WM_MOUSEMOVE, 10, 10);
     Send(first_, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
     Send(first_, WM_MOUSEMOVE, 250, 10, MK_LBUTTON);  // beyond the right edge
-    EXPECT_EQ(0, first_.tracking);
+    EXPECT_FALSE(first_.tracking);
     EXPECT_EQ(0, first_.stateFlags);
     EXPECT_EQ(CHotspotBtn::kHighlightRestOffset, first_.highlightOffset);
     Send(first_, WM_LBUTTONUP, 250, 10);
@@ -146,27 +146,28 @@ TEST_F(HotspotBtnTest, OnlyOneButtonShowsTheHoverLook) {
     ASSERT_EQ(CHotspotBtn::kHover, first_.stateFlags);
     Send(second_, WM_MOUSEMOVE, 10, 10);
     EXPECT_EQ(0, first_.stateFlags);
-    EXPECT_EQ(0, first_.tracking);
+    EXPECT_FALSE(first_.tracking);
     EXPECT_EQ(CHotspotBtn::kHover, second_.stateFlags);
-    EXPECT_EQ(1, second_.tracking);
+    EXPECT_TRUE(second_.tracking);
     EXPECT_EQ(second_.Handle(), ::GetCapture());
 }
 
 TEST_F(HotspotBtnTest, SetButtonState) {
+    using State = CHotspotBtn::ButtonState;
     struct Step {
-        int n;
+        State state;
         BYTE expected;
-    } steps[] = {{2, CHotspotBtn::kHover},
-                 {3, CHotspotBtn::kHover | CHotspotBtn::kPressed},
-                 {4, CHotspotBtn::kHover | CHotspotBtn::kPressed | CHotspotBtn::kMarked},
-                 {7, CHotspotBtn::kHover | CHotspotBtn::kPressed | CHotspotBtn::kMarked},
-                 {5, 0},
-                 {4, CHotspotBtn::kMarked},
-                 {0, CHotspotBtn::kMarked},
-                 {1, 0}};
+    } steps[] = {{State::kHover, CHotspotBtn::kHover},
+                 {State::kPressed, CHotspotBtn::kHover | CHotspotBtn::kPressed},
+                 {State::kMarked, CHotspotBtn::kHover | CHotspotBtn::kPressed | CHotspotBtn::kMarked},
+                 {static_cast<State>(7), CHotspotBtn::kHover | CHotspotBtn::kPressed | CHotspotBtn::kMarked},
+                 {State::kIdle, 0},
+                 {State::kMarked, CHotspotBtn::kMarked},
+                 {static_cast<State>(0), CHotspotBtn::kMarked},
+                 {State::kNormal, 0}};
     for (const Step& s : steps) {
-        first_.SetButtonState(s.n);
-        EXPECT_EQ(s.expected, first_.stateFlags) << s.n;
+        first_.SetButtonState(s.state);
+        EXPECT_EQ(s.expected, first_.stateFlags) << static_cast<int>(s.state);
     }
 }
 

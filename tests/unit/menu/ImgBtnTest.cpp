@@ -190,7 +190,7 @@ TEST_F(ImgBtnTest, PointerAndPressStepThroughThePictures) {
 TEST_F(ImgBtnTest, PlaceAndToggleFollowThePicturesLoaded) {
     const struct Case {
         const char* what;
-        int kind;
+        ImgBtn::Kind kind;
         bool four;
         UINT toggled;
         RECT expected;  // in the parent's client coordinates

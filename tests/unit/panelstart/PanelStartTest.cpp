@@ -174,8 +174,8 @@ TEST_F(PanelFixture, PageChangesPutTheButtonsBackInTheirFirstState) {
     for (int arrow : {2009, 2000, 2009}) {
         SCOPED_TRACE(arrow == 2009 ? "DOWN" : "UP");
         for (int id = 2000; id <= 2009; ++id) {
-            panel.Button(id)->SetButtonState(3);
-            panel.Button(id)->SetButtonState(4);
+            panel.Button(id)->SetButtonState(CHotspotBtn::ButtonState::kPressed);
+            panel.Button(id)->SetButtonState(CHotspotBtn::ButtonState::kMarked);
         }
         ::SendMessageA(panel.Handle(), WM_COMMAND, MAKEWPARAM(arrow, BN_CLICKED), 0);
         for (int id = 2000; id <= 2009; ++id) EXPECT_EQ(0, panel.Button(id)->stateFlags) << id;
