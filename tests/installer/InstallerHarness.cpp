@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "Handles.h"
+#include "Process.h"
 #include "SuiteHarness.h"
 
 namespace installer {
@@ -20,19 +21,7 @@ std::string BuildDir() {
 // Runs a command line without a console of its own and waits for it; the exit status, or ~0u when
 // it could not start or did not end in time.
 DWORD RunQuietly(const std::string& commandLine, DWORD timeoutMs) {
-    std::string line = commandLine;
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &si,
-                          &pi))
-        return ~0u;
-    fw::KernelHandle process(pi.hProcess);
-    fw::KernelHandle thread(pi.hThread);
-    if (::WaitForSingleObject(process.Get(), timeoutMs) != WAIT_OBJECT_0) return ~0u;
-    DWORD code = ~0u;
-    ::GetExitCodeProcess(process.Get(), &code);
-    return code;
+    return suite::RunAndWait(commandLine, timeoutMs, CREATE_NO_WINDOW);
 }
 
 std::string TempFile(const char* prefix) {
@@ -91,18 +80,11 @@ RunResult RunSetup(const std::string& arguments, DWORD timeoutMs) {
 
 UninstallerRun UninstallerRun::Start(const std::string& commandLine, DWORD timeoutMs) {
     UninstallerRun run;
-    std::string line = commandLine;
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return run;
-    fw::KernelHandle process(pi.hProcess);
-    fw::KernelHandle thread(pi.hThread);
-    if (::WaitForSingleObject(process.Get(), timeoutMs) != WAIT_OBJECT_0) return run;
-    ::GetExitCodeProcess(process.Get(), &run.firstExitCode_);
+    DWORD pid = 0;
+    run.firstExitCode_ = suite::RunAndWait(commandLine, timeoutMs, 0, &pid);
+    if (run.firstExitCode_ == ~0u) return run;
     // The copy was started before the first process ended, so it is in the list if it still runs.
-    run.copies_ = ChildProcesses(pi.dwProcessId);
+    run.copies_ = ChildProcesses(pid);
     run.started_ = true;
     return run;
 }

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <cwchar>
 
+#include "Encoding.h"
 #include "Handles.h"
 
 namespace suite {
@@ -17,30 +18,10 @@ const int kMaxDepth = 16;
 const DWORD kKeyNameCap = 256;
 const DWORD kValueNameCap = 16384;
 
-std::wstring Wide(const std::string& text) {
-    if (text.empty()) return std::wstring();
-    const int n = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (n <= 0) return std::wstring();
-    std::wstring out(static_cast<std::size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &out[0], n);
-    out.resize(static_cast<std::size_t>(n - 1));
-    return out;
-}
-
-std::string Utf8(const std::wstring& text) {
-    if (text.empty()) return std::string();
-    const int n = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                        nullptr, nullptr);
-    std::string out(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
-    if (n > 0)
-        ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
-    return out;
-}
-
 }  // namespace
 
 RegistrySnapshot::RegistrySnapshot(HKEY root, const std::string& keyPath)
-    : root_(root), path_(Wide(keyPath)) {
+    : root_(root), path_(FromCodePage(keyPath, CP_ACP)) {
     fw::RegKey key;
     if (::RegOpenKeyExW(root_, path_.c_str(), 0, KEY_READ, key.Put()) != ERROR_SUCCESS) return;
     existed_ = true;
@@ -128,13 +109,13 @@ std::string RegistrySnapshot::DescribeValue(DWORD type, const std::vector<BYTE>&
     std::wstring text(data.size() / sizeof(wchar_t), L'\0');
     if (!text.empty()) std::memcpy(&text[0], data.data(), text.size() * sizeof(wchar_t));
     text.resize(std::wcslen(text.c_str()));
-    return std::string(type == REG_SZ ? "sz" : "expand_sz") + " \"" + Utf8(text) + "\" " + hex;
+    return std::string(type == REG_SZ ? "sz" : "expand_sz") + " \"" + ToUtf8(text) + "\" " + hex;
 }
 
 void RegistrySnapshot::AddToImage(const Node& node, const std::string& prefix, RegistryImage* image) {
     (*image)[prefix] = "<key>";
-    for (const Value& v : node.values) (*image)[prefix + Utf8(v.name)] = DescribeValue(v.type, v.data);
-    for (const auto& child : node.children) AddToImage(*child, prefix + Utf8(child->name) + "\\", image);
+    for (const Value& v : node.values) (*image)[prefix + ToUtf8(v.name)] = DescribeValue(v.type, v.data);
+    for (const auto& child : node.children) AddToImage(*child, prefix + ToUtf8(child->name) + "\\", image);
 }
 
 RegistryImage RegistrySnapshot::Image() const {
@@ -146,7 +127,7 @@ RegistryImage RegistrySnapshot::Image() const {
 RegistryImage RegistrySnapshot::ImageOf(HKEY root, const std::string& keyPath) {
     RegistryImage image;
     fw::RegKey key;
-    if (::RegOpenKeyExW(root, Wide(keyPath).c_str(), 0, KEY_READ, key.Put()) != ERROR_SUCCESS) return image;
+    if (::RegOpenKeyExW(root, FromCodePage(keyPath, CP_ACP).c_str(), 0, KEY_READ, key.Put()) != ERROR_SUCCESS) return image;
     Node node;
     Capture(key.Get(), node, 0);
     AddToImage(node, "\\", &image);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "PanelFacts.h"
+#include "Stub.h"
 #include "SuiteHarness.h"
 
 namespace {
@@ -41,7 +42,7 @@ class CorvelaPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         CloseAnyPanel();
-        suite::SetDword(kSimKey, "FailConnect", 0, HKEY_LOCAL_MACHINE);
+        SimSet("FailConnect", 0);
         WriteStandInStore(8);
         index_ = UserIndexFile();
         suite::DeleteFileIfAny(index_);
@@ -50,7 +51,7 @@ protected:
     }
     void TearDown() override {
         CloseAnyPanel();
-        suite::SetDword(kSimKey, "FailConnect", 0, HKEY_LOCAL_MACHINE);
+        SimSet("FailConnect", 0);
     }
 
     static void CloseAnyPanel() { suite::panel::CloseAnyPanel(kCloseTimeoutMs); }
@@ -277,9 +278,7 @@ TEST_F(CorvelaPanelTest, EnterPressesOnce) {
     suite::ScratchFolder folder("corvela-enter");
     const std::string program = folder.Join("Item3.exe");
     const std::string log = folder.Join("item3.log");
-    ASSERT_TRUE(::CopyFileA(suite::ToolFile("Stub.exe").c_str(), program.c_str(), FALSE));
-    ASSERT_TRUE(
-        ::WritePrivateProfileStringA("stub", "log", "item3.log", folder.Join("Item3.stub.ini").c_str()));
+    ASSERT_NO_FATAL_FAILURE(suite::InstallStub(folder.Path(), "Item3.exe", log));
     suite::SetString("Software\\Brevant\\Corvela\\Stand-in 03", "Path", program.c_str());
 
     ASSERT_NE(nullptr, StartPanel());
@@ -331,7 +330,7 @@ TEST_F(CorvelaPanelTest, DraggedByTheBackgroundAndPlacedAgainOnADisplayChange) {
 
 // Without the firmware the panel does not open, and nothing of it is left behind.
 TEST_F(CorvelaPanelTest, NoFirmwareConnectionNoPanel) {
-    suite::SetDword(kSimKey, "FailConnect", 1, HKEY_LOCAL_MACHINE);
+    SimSet("FailConnect", 1);
     run_ = suite::ProgramRun::Start("Corvela.exe");
     ASSERT_TRUE(run_.Started());
     bool appeared = false;

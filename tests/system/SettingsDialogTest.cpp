@@ -389,7 +389,7 @@ protected:
         return path;
     }
 
-    static constexpr char kTrayTitle[] = "Cor Vela";
+    static constexpr const char* kTrayTitle = kTrayWindowTitle;
     suite::ScratchFolder install_{"tallyset-install"};
 };
 
@@ -515,7 +515,7 @@ TEST_F(SettingsDialogTest, AnIndexFileThatCannotBeWrittenEndsTheRunUntouched) {
         ::CreateDirectoryA(index_.substr(0, at).c_str(), nullptr);
     ASSERT_TRUE(::CreateDirectoryA(index_.c_str(), nullptr)) << "a folder where the file should go";
     suite::ProgramRun run = suite::ProgramRun::Start("Tallyset.exe");
-    HWND box = suite::WaitForWindow("Cor Vela", kStartTimeoutMs, "#32770");
+    HWND box = suite::WaitForWindow(kMessageBoxCaption, kStartTimeoutMs, "#32770");
     ASSERT_NE(nullptr, box) << "the failure was not told";
     const std::wstring expected = suite::FromUtf8(KoreanUi() ? "메뉴 목록 파일을 쓸 수 없습니다:"
                                                              : "The menu list cannot be written:");

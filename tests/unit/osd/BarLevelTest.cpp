@@ -10,11 +10,13 @@
 
 #include "LumivoxDlg.h"
 #include "PowerSource.h"
-#include "SimFixture.h"
+#include "SimState.h"
+#include "SuiteComEnvironment.h"
 
 namespace {
 
-const DWORD kNeverSet = 0xDEAD0000;  // SimGet's answer for a value the simulator never wrote
+// COM as the program sets it up, once for the whole test program.
+const auto* const g_comEnvironment = ::testing::AddGlobalTestEnvironment(new SuiteComEnvironment);
 
 // A fixed source: a Wine prefix always reports mains.
 class CFixedPowerSource : public IPowerSource {

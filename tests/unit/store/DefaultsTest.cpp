@@ -8,7 +8,7 @@
 
 #include "RandomStore.h"
 #include "StoreSandbox.h"
-#include "StubPath.h"
+#include "Stub.h"
 
 namespace {
 
@@ -322,7 +322,7 @@ TEST(Reset, RegistryEditorIsNeverOneFoundInTheCurrentFolder) {
     ASSERT_TRUE(WriteRegistryScript(box.Folder() + "\\config.bin", SandboxConfig(box)));
     const std::string standIn = box.Folder() + "\\Regedit.exe";
     const std::string log = box.Folder() + "\\regedit.log";
-    ASSERT_TRUE(::CopyFileA(StubExe().c_str(), standIn.c_str(), FALSE)) << StubExe();
+    ASSERT_TRUE(::CopyFileA(suite::StubExe().c_str(), standIn.c_str(), FALSE)) << suite::StubExe();
     ASSERT_TRUE(::WritePrivateProfileStringA("stub", "log", log.c_str(),
                                              (box.Folder() + "\\Regedit.stub.ini").c_str()));
     char cwd[MAX_PATH] = {};

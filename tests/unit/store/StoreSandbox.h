@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "Encoding.h"
 #include "Handles.h"
 #include "ItemRecord.h"
 #include "MenuItemStore.h"
@@ -62,9 +63,7 @@ private:
 std::string BesideTestProgram(const char* relative);
 // Milliseconds since an arbitrary start.
 double NowMs();
-// UTF-8 (as in this source) to UTF-16 and to the ANSI code page of the process.
-std::wstring Wide(const char* utf8);
-std::string Ansi(const char* utf8);
+using suite::Ansi;
 
 // The suite's config.bin (beside the programs in the build) as UTF-16 text, without its mark.
 std::wstring ReadConfigBin();

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "AcpiRequests.h"
-#include "SimFixture.h"
+#include "SimState.h"
+#include "SuiteComEnvironment.h"
 
 namespace {
+
+// COM as the suite's programs set it up, once for the whole test program.
+const auto* const g_comEnvironment = ::testing::AddGlobalTestEnvironment(new SuiteComEnvironment);
 
 using ConnectionTest = SimTest;
 

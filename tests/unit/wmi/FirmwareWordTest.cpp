@@ -3,7 +3,7 @@
 #include <string>
 
 #include "AcpiRequests.h"
-#include "SimFixture.h"
+#include "SimState.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "SimFixture.h"
+#include "SimState.h"
 #include "WAcpi.h"
 
 namespace {
