@@ -31,20 +31,25 @@ std::string TempFile(const char* prefix) {
     return path;
 }
 
-// The processes started by `parentPid` that still run.
-std::vector<fw::KernelHandle> ChildProcesses(DWORD parentPid) {
-    std::vector<fw::KernelHandle> children;
+// Calls `visit` with every process that runs now.
+template <class Visit>
+void ForEachProcess(Visit visit) {
     HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return children;
+    if (snapshot == INVALID_HANDLE_VALUE) return;
     fw::KernelHandle owned(snapshot);
     PROCESSENTRY32 entry = {};
     entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry)) {
-        if (entry.th32ParentProcessID != parentPid || entry.th32ProcessID == parentPid) continue;
-        fw::KernelHandle child(
-            ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID));
+    for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry)) visit(entry);
+}
+
+// The processes started by `parentPid` that still run.
+std::vector<fw::KernelHandle> ChildProcesses(DWORD parentPid) {
+    std::vector<fw::KernelHandle> children;
+    ForEachProcess([&](const PROCESSENTRY32& entry) {
+        if (entry.th32ParentProcessID != parentPid || entry.th32ProcessID == parentPid) return;
+        fw::KernelHandle child(::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID));
         if (child) children.push_back(std::move(child));
-    }
+    });
     return children;
 }
 
@@ -155,16 +160,11 @@ std::string FileBytes(const std::string& path) { return suite::ReadFileText(path
 
 std::vector<std::string> RunningSuitePrograms() {
     std::vector<std::string> names;
-    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return names;
-    fw::KernelHandle owned(snapshot);
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry)) {
+    ForEachProcess([&](const PROCESSENTRY32& entry) {
         for (const char* file : kSuiteFiles) {
             if (lstrcmpiA(entry.szExeFile, file) == 0) names.push_back(entry.szExeFile);
         }
-    }
+    });
     return names;
 }
 

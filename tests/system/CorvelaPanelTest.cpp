@@ -219,8 +219,9 @@ TEST_F(CorvelaPanelTest, UpAndDownStayWithinTheList) {
         const POINT want = Spot(s.expectedIndex);
         EXPECT_TRUE(suite::WaitUntil([&] { return SamePoint(suite::PointerPos(), want); }, 2000))
             << "step " << n << ": pointer at " << Show(suite::PointerPos()) << ", expected " << Show(want);
-        suite::Settle(150);  // a key that does nothing must not move it later either
-        EXPECT_TRUE(SamePoint(suite::PointerPos(), want)) << "step " << n;
+        // A key that does nothing must not move it later either.
+        EXPECT_TRUE(suite::NeverWithin([&] { return !SamePoint(suite::PointerPos(), want); }, 150))
+            << "step " << n;
         ++n;
     }
     EXPECT_NE(nullptr, ::FindWindowA(nullptr, kPanelTitle)) << "arrow keys must not close the panel";
@@ -261,8 +262,8 @@ TEST_F(CorvelaPanelTest, EnterPressesTheSelectedItemOnlyWithThePointerInside) {
     ASSERT_TRUE(suite::WaitUntil([] { return SamePoint(suite::PointerPos(), POINT{300, 300}); }, 2000));
     suite::Settle(200);
     suite::PressKey(VK_RETURN);
-    suite::Settle(700);
-    EXPECT_EQ(panel, ::FindWindowA(nullptr, kPanelTitle)) << "Enter outside the panel closed it";
+    EXPECT_TRUE(suite::NeverWithin([&] { return ::FindWindowA(nullptr, kPanelTitle) != panel; }, 700))
+        << "Enter outside the panel closed it";
     EXPECT_TRUE(run_.Running());
 
     suite::MovePointer(Spot(2).x, Spot(2).y);
@@ -288,13 +289,10 @@ TEST_F(CorvelaPanelTest, EnterPressesOnce) {
     suite::Settle(200);
     suite::PressKey(VK_RETURN);
     ExpectClosed();
-    suite::WaitUntil([&] { return suite::ReadFileText(log).find(" end ") != std::string::npos; }, 5000);
-    suite::Settle(1000);  // a second start would come later still
-    const std::string text = suite::ReadFileText(log);
-    std::size_t starts = 0;
-    for (std::size_t at = text.find(" start"); at != std::string::npos; at = text.find(" start", at + 1))
-        ++starts;
-    EXPECT_EQ(1u, starts) << text;
+    suite::WaitForText(log, " end ", 5000);
+    // A second start would come later still.
+    EXPECT_TRUE(suite::NeverWithin([&] { return suite::LogLinesWith(log, " start").size() > 1; }, 1000));
+    EXPECT_EQ(1u, suite::LogLinesWith(log, " start").size()) << suite::ReadFileText(log);
 }
 
 // F1 is nobody's key here: the panel stays, the selection stays.
@@ -302,7 +300,10 @@ TEST_F(CorvelaPanelTest, F1DoesNothing) {
     HWND panel = StartPanel();
     ASSERT_NE(nullptr, panel);
     suite::PressKey(VK_F1);
-    suite::Settle(500);
+    const auto moved = [&] {
+        return ::FindWindowA(nullptr, kPanelTitle) != panel || !SamePoint(Spot(1), suite::PointerPos());
+    };
+    EXPECT_TRUE(suite::NeverWithin(moved, 500));
     EXPECT_EQ(panel, ::FindWindowA(nullptr, kPanelTitle));
     EXPECT_TRUE(SamePoint(Spot(1), suite::PointerPos())) << Show(suite::PointerPos());
     suite::PressKey(VK_DOWN);

@@ -1,10 +1,10 @@
-#include "GdiplusSession.h"
-#include "PngResource.h"
 #include "PictureCache.h"
+#include "PngResource.h"
 
 #include <gtest/gtest.h>
 
 #include "Canvas.h"
+#include "GdiplusTest.h"
 #include "Handles.h"
 #include "test_resources.h"
 
@@ -14,18 +14,7 @@ constexpr COLORREF kBackground = RGB(0, 255, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-class PngTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { session_ = new CGdiplusSession; }
-    static void TearDownTestSuite() {
-        delete session_;
-        session_ = nullptr;
-    }
-    void SetUp() override { ASSERT_TRUE(session_->Ok()) << "GdiplusStartup: " << session_->StartStatus(); }
-
-    static CGdiplusSession* session_;
-};
-CGdiplusSession* PngTest::session_ = nullptr;
+using PngTest = GdiplusTest;
 
 // A 32 x 16 canvas, filled with the background colour.
 class Canvas : public suite::Canvas {
@@ -97,12 +86,11 @@ TEST_F(PngTest, CacheDecodesEachPictureOnceAndDrawsItInPixels) {
         }
     }
     // What is kept is plain GDI: it still draws once GDI+ is gone.
-    delete session_;
-    session_ = nullptr;
+    session_.reset();
     Canvas canvas;
     EXPECT_TRUE(own->Draw(canvas.Get(), 0, 0));
     EXPECT_EQ(kRed, canvas.At(1, 1));
-    session_ = new CGdiplusSession;
+    session_ = std::make_unique<CGdiplusSession>();
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Canvas.h"
-#include "GdiplusSession.h"
+#include "GdiplusTest.h"
 #include "Handles.h"
 #include "ImgBtn.h"
 #include "MessageRecorder.h"
@@ -20,16 +20,10 @@ const int kTileId = 1001;
 const int kSmallId = 1003;
 const RECT kTemplateRect = {120, 40, 170, 80};  // where the "template" put the buttons
 
-class ImgBtnTest : public ::testing::Test {
+class ImgBtnTest : public GdiplusTest {
 protected:
-    static void SetUpTestSuite() { session_ = new CGdiplusSession; }
-    static void TearDownTestSuite() {
-        delete session_;
-        session_ = nullptr;
-    }
-
     void SetUp() override {
-        ASSERT_TRUE(session_->Ok());
+        ASSERT_NO_FATAL_FAILURE(GdiplusTest::SetUp());
         ASSERT_NE(nullptr, parent_);
         ::SetCursorPos(1000, 10);  // keep the real pointer out of the play
         ::SetForegroundWindow(parent_);
@@ -81,13 +75,11 @@ protected:
         Send(b, WM_LBUTTONUP, at);
     }
 
-    static CGdiplusSession* session_;
     // The dialog the buttons report to, found by its title as the real one is.
     suite::MessageRecorder dialog_{kMonitorTitle, {WM_COMMAND, UWM_MONITOR_HOVER}, RECT{300, 200, 632, 365}};
     HWND parent_ = dialog_.Handle();
     std::vector<std::unique_ptr<ImgBtn>> buttons_;
 };
-CGdiplusSession* ImgBtnTest::session_ = nullptr;
 
 enum class Act { Move, Down, Up, CaptureElsewhere };
 
