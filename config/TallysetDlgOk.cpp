@@ -4,8 +4,8 @@
 #include "ProgramFolder.h"
 #include "SettingsFiles.h"
 #include "ShellStart.h"
-#include "TallysetIds.h"
 #include "SuiteContract.h"
+#include "TallysetIds.h"
 #include "resource.h"
 
 // OK writes nothing until it knows it can write everything: a tray program that is wanted but

@@ -44,8 +44,8 @@ bool CWAcpi::Connect() {
         hr = locator->ConnectServer(ns.Get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr, services.Put());
     }
     if (FAILED(hr) || !services) return Fail(hr, "no connection to \\\\.\\ROOT\\WMI");
-    hr = ::CoSetProxyBlanket(services.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr, RPC_C_AUTHN_LEVEL_CALL,
-                             RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
+    hr = ::CoSetProxyBlanket(services.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
+                             RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
     // The half-made connection goes with the locals.
     if (FAILED(hr)) return Fail(hr, "the connection refused its proxy security");
 
@@ -84,7 +84,8 @@ bool CWAcpi::ExecSetULong(const char* className, const char* path, const char* m
     fw::Bstr bMethod = fw::Bstr::FromAnsi(method);
     fw::Bstr bPath = fw::Bstr::FromAnsi(path);
     fw::Bstr bClass = fw::Bstr::FromAnsi(className);
-    if (!bParam || !bMethod || !bPath || !bClass) return Fail(E_INVALIDARG, "a request without its names:", method);
+    if (!bParam || !bMethod || !bPath || !bClass)
+        return Fail(E_INVALIDARG, "a request without its names:", method);
 
     fw::ComPtr<IWbemClassObject> classObject;
     HRESULT hr = services_->GetObject(bClass.Get(), 0, nullptr, classObject.Put(), nullptr);
@@ -117,7 +118,8 @@ bool CWAcpi::ExecGetULong(const char* path, const char* method, const char* para
     if (!bParam || !bMethod || !bPath) return Fail(E_INVALIDARG, "a request without its names:", method);
 
     fw::ComPtr<IWbemClassObject> outParams;
-    HRESULT hr = services_->ExecMethod(bPath.Get(), bMethod.Get(), 0, nullptr, nullptr, outParams.Put(), nullptr);
+    HRESULT hr =
+        services_->ExecMethod(bPath.Get(), bMethod.Get(), 0, nullptr, nullptr, outParams.Put(), nullptr);
     if (FAILED(hr) || !outParams) return Fail(hr, "the firmware refused", path);
     fw::Variant data;
     hr = outParams->Get(bParam.Get(), 0, data.Get(), nullptr, nullptr);
@@ -151,7 +153,8 @@ fw::Bstr CWAcpi::GetInstancePath(const wchar_t* className, int n) {
     }
     fw::Bstr bClass(className);
     fw::ComPtr<IEnumWbemClassObject> instances;
-    HRESULT hr = bClass ? services_->CreateInstanceEnum(bClass.Get(), 0, nullptr, instances.Put()) : E_OUTOFMEMORY;
+    HRESULT hr =
+        bClass ? services_->CreateInstanceEnum(bClass.Get(), 0, nullptr, instances.Put()) : E_OUTOFMEMORY;
     if (FAILED(hr) || !instances) {
         Fail(hr, "no enumeration of", className);
         return fw::Bstr();
@@ -164,7 +167,8 @@ fw::Bstr CWAcpi::GetInstancePath(const wchar_t* className, int n) {
         ULONG returned = 0;
         hr = instances->Next(static_cast<LONG>(WBEM_INFINITE), 1, current.Put(), &returned);
         if (hr != WBEM_S_NO_ERROR || returned != 1 || !current) {
-            Fail(hr == WBEM_S_FALSE ? static_cast<HRESULT>(WBEM_E_NOT_FOUND) : hr, "too few instances of", className);
+            Fail(hr == WBEM_S_FALSE ? static_cast<HRESULT>(WBEM_E_NOT_FOUND) : hr, "too few instances of",
+                 className);
             return fw::Bstr();
         }
     }
@@ -221,7 +225,8 @@ bool CWAcpi::SetMonitorBrightness(BYTE brightness) {
     if (FAILED(hr)) return Fail(hr, "no in-parameter Timeout for WmiSetBrightness of", kClass);
 
     fw::ComPtr<IWbemClassObject> outArgs;
-    hr = services_->ExecMethod(path.Get(), methodName.Get(), 0, nullptr, inArgs.Get(), outArgs.Put(), nullptr);
+    hr =
+        services_->ExecMethod(path.Get(), methodName.Get(), 0, nullptr, inArgs.Get(), outArgs.Put(), nullptr);
     if (FAILED(hr)) return Fail(hr, "the monitor refused its brightness", kClass);
     return true;
 }

@@ -10,9 +10,9 @@
 
 // --- programs, in the one folder the suite is installed in ----------------------------------------
 
-constexpr char kPanelProgramFile[] = "Corvela.exe";    // the menu panel
-constexpr char kBarProgramFile[] = "Lumivox.exe";      // the brightness bar
-constexpr char kTrayProgramFile[] = "Perchlet.exe";    // the tray program
+constexpr char kPanelProgramFile[] = "Corvela.exe";      // the menu panel
+constexpr char kBarProgramFile[] = "Lumivox.exe";        // the brightness bar
+constexpr char kTrayProgramFile[] = "Perchlet.exe";      // the tray program
 constexpr char kSettingsProgramFile[] = "Tallyset.exe";  // the settings dialog
 
 // The panel starts the bar with this argument.

@@ -1,7 +1,7 @@
 #include "CorvelaDlg.h"
 
-#include "picture_ids.h"
 #include "StringTable.h"
+#include "picture_ids.h"
 #include "resource.h"
 
 namespace {

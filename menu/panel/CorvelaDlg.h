@@ -13,10 +13,10 @@
 #include "MessageMap.h"
 #include "PanelGeometry.h"
 #include "PanelItems.h"
-#include "SuiteContract.h"
 #include "PictureCache.h"
 #include "RightsProbe.h"
 #include "SubDialog.h"
+#include "SuiteContract.h"
 #include "Text.h"
 #include "WAcpi.h"
 

@@ -7,9 +7,9 @@
 
 #include "Handles.h"
 #include "MessageMap.h"
-#include "SuiteContract.h"
 #include "PictureCache.h"
 #include "PushButton.h"
+#include "SuiteContract.h"
 
 class CHotspotBtn : public fw::PushButton {
 public:

@@ -14,7 +14,9 @@ std::string ToCodePage(const std::wstring& text, UINT codePage);
 inline std::wstring FromUtf8(const char* utf8) { return FromCodePage(utf8 ? utf8 : "", CP_UTF8); }
 inline std::string ToUtf8(const std::wstring& text) { return ToCodePage(text, CP_UTF8); }
 // UTF-8 source text as the programs of this process see it: in the ANSI code page (or `codePage`).
-inline std::string Ansi(const char* utf8, UINT codePage = CP_ACP) { return ToCodePage(FromUtf8(utf8), codePage); }
+inline std::string Ansi(const char* utf8, UINT codePage = CP_ACP) {
+    return ToCodePage(FromUtf8(utf8), codePage);
+}
 // Text of the ANSI code page as UTF-8, for messages and for comparing with the sources' texts.
 inline std::string AnsiToUtf8(const std::string& ansi) { return ToUtf8(FromCodePage(ansi, CP_ACP)); }
 

@@ -54,7 +54,8 @@ bool ReadItem(const CMenuItemStore& store, const char* keyName, MenuItemRecord* 
 }
 
 bool WriteItem(const CMenuItemStore& store, const char* keyName, const MenuItemRecord& record) {
-    fw::RegKey item = store::OpenOrCreateKey(store.Settings().userRoot, store.ItemPath(keyName), KEY_SET_VALUE);
+    fw::RegKey item =
+        store::OpenOrCreateKey(store.Settings().userRoot, store.ItemPath(keyName), KEY_SET_VALUE);
     if (!item) return false;
     bool ok = true;
     for (const Field& f : kFields) {

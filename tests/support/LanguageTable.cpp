@@ -45,7 +45,8 @@ std::string LoadTextForLanguage(UINT id, LANGID language, UINT codePage, HMODULE
     LPCSTR blockName = MAKEINTRESOURCEA((id / kEntriesPerBlock) + 1);
     // FindResourceEx falls back to other languages; ask only for a table that exists.
     LanguageSearch search{PRIMARYLANGID(language), 0, false};
-    ::EnumResourceLanguagesA(module, RT_STRING, blockName, MatchLanguage, reinterpret_cast<LONG_PTR>(&search));
+    ::EnumResourceLanguagesA(module, RT_STRING, blockName, MatchLanguage,
+                             reinterpret_cast<LONG_PTR>(&search));
     if (!search.matched) return std::string();
     HRSRC info = ::FindResourceExA(module, RT_STRING, blockName, search.found);
     HGLOBAL res = info ? ::LoadResource(module, info) : nullptr;

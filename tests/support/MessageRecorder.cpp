@@ -24,8 +24,8 @@ MessageRecorder::MessageRecorder(const char* title, std::initializer_list<UINT> 
     wc.lpszClassName = kClassName;
     ::RegisterClassA(&wc);  // fails harmlessly once the class exists
     hwnd_ = ::CreateWindowExA(0, kClassName, title, WS_POPUP | WS_VISIBLE, place.left, place.top,
-                              place.right - place.left, place.bottom - place.top, nullptr, nullptr, wc.hInstance,
-                              this);
+                              place.right - place.left, place.bottom - place.top, nullptr, nullptr,
+                              wc.hInstance, this);
 }
 
 MessageRecorder::~MessageRecorder() {
@@ -70,7 +70,8 @@ int MessageRecorder::Clicks(int id) const {
     if (same) return ::testing::AssertionSuccess();
     auto failure = ::testing::AssertionFailure();
     failure << "expected:";
-    for (const ExpectedMessage& e : expected) failure << " " << Describe(e.message, e.wParam, e.lParam, e.params);
+    for (const ExpectedMessage& e : expected)
+        failure << " " << Describe(e.message, e.wParam, e.lParam, e.params);
     failure << "\nreceived:";
     for (const RecordedMessage& r : received) failure << " " << Describe(r.message, r.wParam, r.lParam, true);
     return failure;

@@ -36,8 +36,8 @@ std::string HostPath(const std::string& unixPath) {
 }
 
 std::string ReadFileText(const std::string& path) {
-    fw::KernelHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                        OPEN_EXISTING, 0, nullptr));
+    fw::KernelHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                        nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file || file.Get() == INVALID_HANDLE_VALUE) {
         file.Release();  // INVALID_HANDLE_VALUE is not ours to close
         return std::string();
@@ -49,7 +49,9 @@ std::string ReadFileText(const std::string& path) {
     return text;
 }
 
-bool FileExists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 bool DeleteFileIfAny(const std::string& path) { return ::DeleteFileA(path.c_str()) || !FileExists(path); }
 

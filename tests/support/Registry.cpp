@@ -11,15 +11,17 @@ namespace suite {
 
 bool SetDword(const char* keyPath, const char* name, DWORD value, HKEY root) {
     fw::RegKey key;
-    if (::RegCreateKeyExA(root, keyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Put(), nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExA(root, keyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Put(), nullptr) !=
+        ERROR_SUCCESS)
         return false;
-    return ::RegSetValueExA(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value)) ==
-           ERROR_SUCCESS;
+    return ::RegSetValueExA(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                            sizeof(value)) == ERROR_SUCCESS;
 }
 
 bool SetString(const char* keyPath, const char* name, const char* value, HKEY root) {
     fw::RegKey key;
-    if (::RegCreateKeyExA(root, keyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Put(), nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExA(root, keyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Put(), nullptr) !=
+        ERROR_SUCCESS)
         return false;
     return ::RegSetValueExA(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
                             static_cast<DWORD>(std::strlen(value) + 1)) == ERROR_SUCCESS;
@@ -59,7 +61,8 @@ std::wstring ReadTextW(const char* keyPath, const char* name, HKEY root) {
     wchar_t text[1024] = {};
     DWORD type = 0;
     DWORD size = sizeof(text) - sizeof(wchar_t);
-    if (::SHGetValueW(root, path.c_str(), name ? value.c_str() : nullptr, &type, text, &size) != ERROR_SUCCESS ||
+    if (::SHGetValueW(root, path.c_str(), name ? value.c_str() : nullptr, &type, text, &size) !=
+            ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
         return std::wstring();
     return text;

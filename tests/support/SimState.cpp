@@ -9,7 +9,8 @@ namespace {
 
 fw::RegKey StateKey() {
     fw::RegKey key;
-    ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSimKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, key.Put(), nullptr);
+    ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSimKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, key.Put(),
+                      nullptr);
     return key;
 }
 
@@ -19,7 +20,8 @@ DWORD SimGet(const char* name, DWORD fallback) {
     fw::RegKey key = StateKey();
     DWORD type = 0, value = 0, size = sizeof(value);
     if (!key ||
-        ::RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+        ::RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+            ERROR_SUCCESS ||
         type != REG_DWORD)
         return fallback;
     return value;
@@ -28,8 +30,8 @@ DWORD SimGet(const char* name, DWORD fallback) {
 void SimSet(const char* name, DWORD value) {
     fw::RegKey key = StateKey();
     ASSERT_TRUE(key);
-    ASSERT_EQ(ERROR_SUCCESS,
-              ::RegSetValueExA(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value)));
+    ASSERT_EQ(ERROR_SUCCESS, ::RegSetValueExA(key.Get(), name, 0, REG_DWORD,
+                                              reinterpret_cast<const BYTE*>(&value), sizeof(value)));
 }
 
 void SimSetString(const char* name, const std::wstring& value) {
@@ -50,8 +52,8 @@ void SimDelete(const char* name) {
 bool SimRegistered() {
     static const bool registered = [] {
         fw::ComPtr<IWbemLocator> locator;
-        const HRESULT hr = ::CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
-                                              locator.PutVoid());
+        const HRESULT hr = ::CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER,
+                                              IID_IWbemLocator, locator.PutVoid());
         return SUCCEEDED(hr) && ::GetModuleHandleA("FirmwareSim.dll") != nullptr;
     }();
     return registered;
@@ -66,7 +68,8 @@ void SimTest::SetUp() {
     SimSet("0_49", 0x3);
     SimSet("0_50", 0x75);
     SimSet("0_230", 0x10000);
-    for (const char* s : {"FailMonitor", "FailGet", "FailConnect", "Calls", "Writes", "Connections"}) SimSet(s, 0);
+    for (const char* s : {"FailMonitor", "FailGet", "FailConnect", "Calls", "Writes", "Connections"})
+        SimSet(s, 0);
     SimDelete("MonitorBrightness");
     SimDelete("MonitorInstance");
     SimDelete("PowerSource");

@@ -43,7 +43,8 @@ RunningStub::RunningStub(const std::string& exe, const std::string& log) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION started = {};
-    if (!::CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+    if (!::CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &started))
         return;
     ::CloseHandle(started.hThread);
     process_.Reset(started.hProcess);

@@ -23,6 +23,8 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD st
     }
 }
 
-void Settle(DWORD ms) { WaitUntil([] { return false; }, ms, 10); }
+void Settle(DWORD ms) {
+    WaitUntil([] { return false; }, ms, 10);
+}
 
 }  // namespace suite

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ItemsTestSupport.h"
 #include "FixedRights.h"
+#include "ItemsTestSupport.h"
 #include "ProgramLauncher.h"
 
 namespace {

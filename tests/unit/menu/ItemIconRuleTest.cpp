@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "Encoding.h"
 #include "Handles.h"
 #include "ItemIconRule.h"
-#include "Encoding.h"
 #include "LanguageTable.h"
 #include "Paths.h"
 #include "SuiteContract.h"
