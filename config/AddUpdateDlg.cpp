@@ -93,7 +93,7 @@ void CAdd_UpdateDlg::OnOK() {
 
 bool CAdd_UpdateDlg::Tell(UINT id) {
     ++busy_;
-    ::MessageBoxA(Handle(), LoadText(id).c_str(), kMessageCaption, MB_OK | MB_ICONINFORMATION);
+    ::MessageBoxA(Handle(), LoadText(id).c_str(), kMessageBoxCaption, MB_OK | MB_ICONINFORMATION);
     --busy_;
     return Handle() != nullptr;
 }

@@ -4,7 +4,7 @@
 
 #include "IndexFilePath.h"
 #include "ProgramFolder.h"
-#include "TrayProgram.h"
+#include "SuiteContract.h"
 #include "Text.h"
 
 bool SettingsIndexFilePath(char* out, std::size_t cap) { return GetUserIndexFilePath(out, cap); }

@@ -27,10 +27,10 @@ bool CTallysetApp::InitInstance() {
     fw::KernelHandle mutex(::CreateMutexA(nullptr, FALSE, kSettingsMutexName));
     if (!mutex || ::GetLastError() == ERROR_ALREADY_EXISTS) return false;
 
-    CloseWindowAndWait(kPanelWindowTitle, kPanelCloseWaitMs);
+    CloseWindowAndWait(kPanelTitle, kPanelCloseWaitMs);
 
     if (!rights_.IsAdministrator()) {
-        ::MessageBoxA(nullptr, LoadText(IDS_ADMINISTRATOR_ONLY).c_str(), kMessageCaption, MB_OK | MB_ICONINFORMATION);
+        ::MessageBoxA(nullptr, LoadText(IDS_ADMINISTRATOR_ONLY).c_str(), kMessageBoxCaption, MB_OK | MB_ICONINFORMATION);
         return false;
     }
 

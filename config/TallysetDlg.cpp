@@ -113,7 +113,7 @@ void CTallysetDlg::ReportIndexNotWritten() const {
     std::string text = LoadText(IDS_INDEX_NOT_WRITTEN);
     text += "\n";
     text += indexFilePath_[0] ? indexFilePath_ : kIndexFileName;
-    ::MessageBoxA(Handle(), text.c_str(), kMessageCaption, MB_OK | MB_ICONERROR);
+    ::MessageBoxA(Handle(), text.c_str(), kMessageBoxCaption, MB_OK | MB_ICONERROR);
 }
 
 // An item named only in the other language (the system's language changed since) shows that
@@ -143,7 +143,7 @@ LRESULT CTallysetDlg::OnPaint(const fw::Msg&) {
 LRESULT CTallysetDlg::OnQueryDragIcon(const fw::Msg&) { return reinterpret_cast<LRESULT>(icon_); }
 
 void CTallysetDlg::Tell(UINT stringId) const {
-    ::MessageBoxA(Handle(), LoadText(stringId).c_str(), kMessageCaption, MB_OK | MB_ICONINFORMATION);
+    ::MessageBoxA(Handle(), LoadText(stringId).c_str(), kMessageBoxCaption, MB_OK | MB_ICONINFORMATION);
 }
 
 void CTallysetDlg::OnOK() {}

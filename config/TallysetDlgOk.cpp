@@ -1,12 +1,11 @@
 // The settings dialog's OK, and every way out of it.
 #include "TallysetDlg.h"
 
-#include <shellapi.h>
-
 #include "ProgramFolder.h"
 #include "SettingsFiles.h"
+#include "ShellStart.h"
+#include "SuiteContract.h"
 #include "TallysetIds.h"
-#include "TrayProgram.h"
 #include "resource.h"
 
 // OK writes nothing until it knows it can write everything: a tray program that is wanted but
@@ -35,7 +34,7 @@ LRESULT CTallysetDlg::OnOkButton(const fw::Msg&) {
     if (store_.WriteDword(store_.KeyPath(), kTrayCheckValue, trayWanted ? 1 : 0)) {
         if (trayWanted) {
             // The tray program refuses a second instance by itself.
-            ::ShellExecuteA(Handle(), nullptr, trayProgram.c_str(), nullptr, trayFolder.c_str(), SW_SHOWNORMAL);
+            ShellStart(Handle(), nullptr, trayProgram.c_str(), nullptr, trayFolder.c_str(), SW_SHOWNORMAL);
         } else if (HWND tray = ::FindWindowA(nullptr, kTrayWindowTitle)) {
             ::PostMessageA(tray, UWM_TRAY_EXIT, 0, 0);
         }

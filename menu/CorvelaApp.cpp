@@ -4,6 +4,7 @@
 #include "CorvelaDlg.h"
 #include "GdiplusSession.h"
 #include "SettingsProgram.h"
+#include "SuiteContract.h"
 
 bool CCorvelaApp::InitInstance() {
     // The launcher's one action both opens and closes the menu.

@@ -1,10 +1,9 @@
 #pragma once
-// How the brightness bar is found and what keeps it alive: its title, its timers and its
-// translucency. Defined once for the bar, its tests and its benchmark.
+// What keeps the brightness bar alive: its timers and its translucency (its title is in
+// SuiteContract.h). Defined once for the bar, its tests and its benchmark.
 #include <windows.h>
 
-// The bar's window title: the name by which other programs and the tests find it.
-constexpr char kBarTitle[] = "Control";
+#include "SuiteContract.h"
 
 // Every half second the bar puts itself back on top, in its place, with the keyboard focus.
 constexpr UINT_PTR kKeepOnTopTimer = 6625;

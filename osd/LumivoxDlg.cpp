@@ -4,7 +4,6 @@
 #include "BarWindow.h"
 #include "BrightnessLevel.h"
 #include "CommandLine.h"
-#include "WmiConnection.h"
 #include "resource.h"
 
 const fw::MessageMapEntry<CLumivoxDlg> CLumivoxDlg::kMap[] = {
@@ -20,13 +19,13 @@ CLumivoxDlg::CLumivoxDlg(const IPowerSource& power)
       background_(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BAR_BACKGROUND))),
       segment_(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BAR_SEGMENT))),
       icon_(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_LUMIVOX))),
-      brightness_(acpi, power) {}
+      brightness_(acpi_, power) {}
 
 // The window goes before the bitmaps it paints with, and the connection is let go while COM is
 // still up.
 CLumivoxDlg::~CLumivoxDlg() {
     if (Handle()) ::DestroyWindow(Handle());
-    ReleaseWmi(acpi, wmiConnected);
+    acpi_.Release();
 }
 
 bool CLumivoxDlg::OnMessage(const fw::Msg& m, LRESULT& result) {
@@ -37,8 +36,7 @@ bool CLumivoxDlg::OnMessage(const fw::Msg& m, LRESULT& result) {
 
 bool CLumivoxDlg::OnInitDialog() {
     Dialog::OnInitDialog();
-    ConnectWmi(acpi, wmiConnected);
-    if (!wmiConnected) {
+    if (!acpi_.Connect()) {
         AbandonStart();
         return false;
     }
@@ -60,13 +58,13 @@ bool CLumivoxDlg::OnInitDialog() {
 // screen with no timer to close it. It ends at once, before anything of it has been seen: shrunk
 // to nothing, the window that the template makes visible never shows.
 void CLumivoxDlg::AbandonStart() {
-    ::OutputDebugStringA("OSD: no connection to the firmware, the bar does not open\n");
+    ::OutputDebugStringA("Lumivox: no connection to the firmware, the bar does not open\n");
     ::MoveWindow(Handle(), 0, 0, 0, 0, FALSE);
     EndDialog(IDCANCEL);
 }
 
 void CLumivoxDlg::ShapeWindow() {
-    shape_ = kShaped;
+    shaped_ = true;
     MeasureScreen();
     ::SetWindowPos(Handle(), nullptr, 0, 0, bar::kWidth, bar::kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     POINT outline[bar::kOutlinePoints];
@@ -84,7 +82,7 @@ void CLumivoxDlg::MeasureScreen() {
 // Only a shaped bar is placed: a start that could not reach the firmware keeps its window out of
 // sight until it ends.
 void CLumivoxDlg::PlaceWindow() {
-    if (shape_ != kShaped) return;
+    if (!shaped_) return;
     const POINT at = bar::PlaceBar(screenWidth_, screenHeight_);
     ::SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, bar::kWidth, bar::kHeight, SWP_SHOWWINDOW);
 }
@@ -105,7 +103,7 @@ void CLumivoxDlg::WriteLevel(int level) {
 }
 
 bool CLumivoxDlg::PreTranslateMessage(MSG& msg) {
-    if (wmiConnected && brightness::IsStepKey(msg)) StepLevel(static_cast<UINT>(msg.wParam));
+    if (acpi_.Connected() && brightness::IsStepKey(msg)) StepLevel(static_cast<UINT>(msg.wParam));
     return Dialog::PreTranslateMessage(msg);
 }
 
@@ -137,11 +135,10 @@ LRESULT CLumivoxDlg::OnPaint(const fw::Msg&) {
         ::DrawIcon(dc.Get(), x, y, icon_);
         return 0;
     }
-    ::OutputDebugStringA("OSD:OnPaint\n");
     MeasureScreen();
     PlaceWindow();
     fw::PaintDC dc(Handle());
-    if (shape_ == kShaped) DrawBar(dc.Get());
+    if (shaped_) DrawBar(dc.Get());
     return 0;
 }
 
@@ -197,6 +194,6 @@ void CLumivoxDlg::Close(INT_PTR result) {
         closeTimer_ = 0;
     }
     ::KillTimer(Handle(), kKeepOnTopTimer);
-    ReleaseWmi(acpi, wmiConnected);
+    acpi_.Release();
     EndDialog(result);
 }

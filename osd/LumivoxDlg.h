@@ -31,9 +31,7 @@ public:
     int Level() const { return level_; }
     // The number the program was started with.
     int Argument() const { return argument_; }
-    // Firmware connection, released at close.
-    CWAcpi acpi;
-    int wmiConnected = 0;
+    bool WmiConnected() const { return acpi_.Connected(); }
 
 protected:
     bool OnInitDialog() override;
@@ -42,10 +40,6 @@ protected:
     bool OnMessage(const fw::Msg& m, LRESULT& result) override;
 
 private:
-    // Shape values: the paint draws the bar only once the window has its shape.
-    static constexpr int kUnshaped = 0;
-    static constexpr int kShaped = 2;
-
     void AbandonStart();
     void ShapeWindow();
     void MeasureScreen();
@@ -61,11 +55,13 @@ private:
     LRESULT OnTimer(const fw::Msg& m);
     LRESULT OnClose(const fw::Msg& m);
 
+    // Firmware connection, released at close; before the brightness control, which borrows it.
+    CWAcpi acpi_;
     fw::Bitmap background_;
     fw::Bitmap segment_;
     HICON icon_ = nullptr;  // a shared resource icon: never destroyed
     int level_ = 0;
-    int shape_ = kUnshaped;
+    bool shaped_ = false;  // the paint draws the bar only once the window has its shape
     int argument_ = 0;
     int screenWidth_ = 0;
     int screenHeight_ = 0;

@@ -18,16 +18,6 @@ public:
     PowerSource Current() const override;
 };
 
-// A fixed source, for tests.
-class CFixedPowerSource : public IPowerSource {
-public:
-    explicit CFixedPowerSource(PowerSource source) : source_(source) {}
-    PowerSource Current() const override { return source_; }
-
-private:
-    PowerSource source_;
-};
-
 // The source the program uses.
 const IPowerSource& SystemPowerSource();
 

@@ -24,9 +24,9 @@ CMainFrame::~CMainFrame() {
 bool CMainFrame::LoadFrame() {
     HINSTANCE module = ::GetModuleHandleA(nullptr);
     HICON icon = ::LoadIconA(module, MAKEINTRESOURCEA(IDR_MAINFRAME));
-    if (!RegisterWindowClass(kFrameClassName, 0, icon, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1))) return false;
+    if (!RegisterWindowClass(kTrayFrameClass, 0, icon, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1))) return false;
     fw::Menu menu(::LoadMenuA(module, MAKEINTRESOURCEA(IDR_MAINFRAME)));
-    if (!Create(kFrameClassName, kTrayWindowTitle, WS_OVERLAPPEDWINDOW, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+    if (!Create(kTrayFrameClass, kTrayWindowTitle, WS_OVERLAPPEDWINDOW, 0, CW_USEDEFAULT, CW_USEDEFAULT,
                 CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu.Get())) {
         // A window destroyed in its creation takes its menu along.
         if (!::IsMenu(menu.Get())) menu.Release();

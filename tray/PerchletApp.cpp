@@ -18,13 +18,13 @@ bool CPerchletApp::InitInstance() {
 
     // Held for the life of the process. A mutex that exists (or that this user may not open) is
     // another instance's: this one ends without a word.
-    instanceMutex_.Reset(::CreateMutexA(nullptr, FALSE, kPerchletMutexName));
+    instanceMutex_.Reset(::CreateMutexA(nullptr, FALSE, kTrayMutexName));
     const DWORD mutexError = ::GetLastError();
     if (!instanceMutex_ || mutexError == ERROR_ALREADY_EXISTS) return false;
 
     com_.emplace();
     if (!InitializeComSecurity()) {
-        ::MessageBoxA(nullptr, "Failed to fix security", kTrayWindowTitle, MB_OK);
+        ::MessageBoxA(nullptr, "Failed to fix security", kMessageBoxCaption, MB_OK);
         return false;
     }
 

@@ -3,6 +3,7 @@
 #include "Handles.h"
 #include "PerchletConstants.h"
 #include "ProgramFolder.h"
+#include "ShellStart.h"
 #include "StringTable.h"
 #include "Text.h"
 
@@ -41,8 +42,8 @@ bool CSystemTray::CreateTrayIcon(HWND mainWindow, HWND owner, UINT callbackMessa
     }
     RegisterShellMessages();
     if (Handle()) return false;
-    if (!fw::Window::RegisterWindowClass(kTrayClassName) ||
-        !Create(kTrayClassName, kTrayWindowTitle, WS_POPUP, 0, 0, 0, kNotifyWindowSize, kNotifyWindowSize))
+    if (!fw::Window::RegisterWindowClass(kTrayNotifyClass) ||
+        !Create(kTrayNotifyClass, kTrayWindowTitle, WS_POPUP, 0, 0, 0, kNotifyWindowSize, kNotifyWindowSize))
         return false;
     mainWindow_ = mainWindow;
 
@@ -178,14 +179,14 @@ bool CSystemTray::ShowMenu() {
 void CSystemTray::StartMenuHost() {
     char path[kTextCap];
     TextZero(path);
-    if (GetProgramFilePath(kMenuHostFile, path, sizeof(path)) && FileExists(path)) {
-        ::ShellExecuteA(nullptr, nullptr, path, nullptr, nullptr, SW_SHOW);
+    if (GetProgramFilePath(kPanelProgramFile, path, sizeof(path)) && FileExists(path)) {
+        ShellStart(nullptr, nullptr, path, nullptr, nullptr, SW_SHOW);
         return;
     }
     if (busy_) return;
     busy_ = true;
     char text[kTextCap * 2];
     LoadText(IDS_NO_CORVELA, text, sizeof(text));
-    ::MessageBoxA(Handle(), text, kTrayWindowTitle, MB_OK | MB_SETFOREGROUND);
+    ::MessageBoxA(Handle(), text, kMessageBoxCaption, MB_OK | MB_SETFOREGROUND);
     busy_ = false;
 }

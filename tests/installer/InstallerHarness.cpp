@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "Handles.h"
+#include "Process.h"
 #include "SuiteHarness.h"
 
 namespace installer {
@@ -14,19 +15,7 @@ namespace {
 // Runs a command line without a console of its own and waits for it; the exit status, or ~0u when
 // it could not start or did not end in time.
 DWORD RunQuietly(const std::string& commandLine, DWORD timeoutMs) {
-    std::string line = commandLine;
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &si,
-                          &pi))
-        return ~0u;
-    fw::KernelHandle process(pi.hProcess);
-    fw::KernelHandle thread(pi.hThread);
-    if (::WaitForSingleObject(process.Get(), timeoutMs) != WAIT_OBJECT_0) return ~0u;
-    DWORD code = ~0u;
-    ::GetExitCodeProcess(process.Get(), &code);
-    return code;
+    return suite::RunAndWait(commandLine, timeoutMs, CREATE_NO_WINDOW);
 }
 
 std::string TempFile(const char* prefix) {
@@ -36,20 +25,25 @@ std::string TempFile(const char* prefix) {
     return path;
 }
 
-// The processes started by `parentPid` that still run.
-std::vector<fw::KernelHandle> ChildProcesses(DWORD parentPid) {
-    std::vector<fw::KernelHandle> children;
+// Calls `visit` with every process that runs now.
+template <class Visit>
+void ForEachProcess(Visit visit) {
     HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return children;
+    if (snapshot == INVALID_HANDLE_VALUE) return;
     fw::KernelHandle owned(snapshot);
     PROCESSENTRY32 entry = {};
     entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry)) {
-        if (entry.th32ParentProcessID != parentPid || entry.th32ProcessID == parentPid) continue;
-        fw::KernelHandle child(
-            ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID));
+    for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry)) visit(entry);
+}
+
+// The processes started by `parentPid` that still run.
+std::vector<fw::KernelHandle> ChildProcesses(DWORD parentPid) {
+    std::vector<fw::KernelHandle> children;
+    ForEachProcess([&](const PROCESSENTRY32& entry) {
+        if (entry.th32ParentProcessID != parentPid || entry.th32ProcessID == parentPid) return;
+        fw::KernelHandle child(::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID));
         if (child) children.push_back(std::move(child));
-    }
+    });
     return children;
 }
 
@@ -86,18 +80,11 @@ RunResult RunSetup(const std::string& arguments, DWORD timeoutMs) {
 
 UninstallerRun UninstallerRun::Start(const std::string& commandLine, DWORD timeoutMs) {
     UninstallerRun run;
-    std::string line = commandLine;
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return run;
-    fw::KernelHandle process(pi.hProcess);
-    fw::KernelHandle thread(pi.hThread);
-    if (::WaitForSingleObject(process.Get(), timeoutMs) != WAIT_OBJECT_0) return run;
-    ::GetExitCodeProcess(process.Get(), &run.firstExitCode_);
+    DWORD pid = 0;
+    run.firstExitCode_ = suite::RunAndWait(commandLine, timeoutMs, 0, &pid);
+    if (run.firstExitCode_ == ~0u) return run;
     // The copy was started before the first process ended, so it is in the list if it still runs.
-    run.copies_ = ChildProcesses(pi.dwProcessId);
+    run.copies_ = ChildProcesses(pid);
     run.started_ = true;
     return run;
 }
@@ -169,16 +156,11 @@ std::string FileBytes(const std::string& path) { return suite::ReadFileText(path
 
 std::vector<std::string> RunningSuitePrograms() {
     std::vector<std::string> names;
-    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return names;
-    fw::KernelHandle owned(snapshot);
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry)) {
+    ForEachProcess([&](const PROCESSENTRY32& entry) {
         for (const char* file : kSuiteFiles) {
             if (lstrcmpiA(entry.szExeFile, file) == 0) names.push_back(entry.szExeFile);
         }
-    }
+    });
     return names;
 }
 

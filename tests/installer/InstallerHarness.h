@@ -5,10 +5,14 @@
 // the prefix back to "not installed" whatever a failed test left.
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
 #include "Handles.h"
+#include "Paths.h"
+#include "SuiteContract.h"
 
 namespace installer {
 
@@ -18,8 +22,8 @@ inline constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\
 inline constexpr char kRunValue[] = "Perchlet";
 inline constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Corvela";
 // What the installer puts into the folder, beside its uninstaller.
-inline constexpr const char* kSuiteFiles[] = {"Corvela.exe", "Lumivox.exe", "Perchlet.exe", "Tallyset.exe",
-                                              "config.bin"};
+inline constexpr const char* kSuiteFiles[] = {kPanelProgramFile, kBarProgramFile, kTrayProgramFile,
+                                              kSettingsProgramFile, "config.bin"};
 inline constexpr char kUninstaller[] = "Uninstall.exe";
 
 // "<build>\installer\CorvelaSetup.exe".
@@ -89,5 +93,15 @@ bool WaitForFinishPage(HWND wizard, const char* finishText, DWORD timeoutMs);
 // whatever is still there of an install into the default or the chosen folder (files, keys, Run
 // entry). The user's settings are left to the caller.
 void RemoveAnyInstall();
+
+// Every installer test starts and ends with the prefix as if the suite was never installed.
+class InstallerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RemoveAnyInstall();
+        ASSERT_TRUE(suite::FileExists(SetupExe())) << SetupExe() << " was not built";
+    }
+    void TearDown() override { RemoveAnyInstall(); }
+};
 
 }  // namespace installer

@@ -75,14 +75,7 @@ void Screenshot(const char* page, const PageTexts& texts) {
     suite::SaveScreenshot(std::string(page) + "-" + texts.language);
 }
 
-class InstallerPagesTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        RemoveAnyInstall();
-        ASSERT_TRUE(suite::FileExists(SetupExe())) << SetupExe() << " was not built";
-    }
-    void TearDown() override { RemoveAnyInstall(); }
-};
+using InstallerPagesTest = InstallerTest;
 
 TEST_F(InstallerPagesTest, InstallAndUninstallThroughThePagesInTheSystemsLanguage) {
     const PageTexts& texts = KoreanSystem() ? kKorean : kEnglish;

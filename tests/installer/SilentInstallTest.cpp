@@ -10,7 +10,7 @@
 
 #include "InstallerHarness.h"
 #include "PanelFacts.h"
-#include "StubPath.h"
+#include "Stub.h"
 #include "SuiteHarness.h"
 
 namespace {
@@ -18,8 +18,6 @@ namespace {
 using namespace installer;
 
 const DWORD kSetupTimeoutMs = 120000;
-const char kTrayTitle[] = "Cor Vela";
-const char kBrightnessTitle[] = "Control";
 
 // Settings a user made: the tray icon switched off and an item of their own.
 void WriteUserSettings() {
@@ -64,14 +62,8 @@ void ExpectNothingLeftOf(const std::string& folder) {
     EXPECT_TRUE(RunningSuitePrograms().empty());
 }
 
-class SilentInstallTest : public ::testing::Test {
+class SilentInstallTest : public InstallerTest {
 protected:
-    void SetUp() override {
-        RemoveAnyInstall();
-        ASSERT_TRUE(suite::FileExists(SetupExe())) << SetupExe() << " was not built";
-    }
-    void TearDown() override { RemoveAnyInstall(); }
-
     static void Install(const std::string& arguments) {
         const RunResult setup = RunSetup(arguments, kSetupTimeoutMs);
         ASSERT_TRUE(setup.ended) << "CorvelaSetup.exe " << arguments << " did not end";
@@ -168,18 +160,18 @@ TEST_F(SilentInstallTest, UninstallEndsTheSuitesProgramsButNoOneElsesAndKeepsThe
     // The tray program, played by the stub: it logs what it gets and ends only on WM_CLOSE, so the
     // uninstaller's "exit" leaves it running until the uninstaller ends it outright.
     const std::string tray = folder + "\\Perchlet.exe";
-    ASSERT_TRUE(::CopyFileA(StubExe().c_str(), tray.c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileA(suite::StubExe().c_str(), tray.c_str(), FALSE));
     const std::string trayLog = scratch.Join("tray.log");
     suite::ProgramRun trayRun = suite::ProgramRun::StartFile(
         tray, ("\"/stub:title=Cor Vela\" /stub:lifetime=-1 \"/stub:log=" + trayLog + "\"").c_str(), folder);
     // Someone else's program with the brightness bar's title and file name, in another folder.
     const std::string other = scratch.Join("Lumivox.exe");
-    ASSERT_TRUE(::CopyFileA(StubExe().c_str(), other.c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileA(suite::StubExe().c_str(), other.c_str(), FALSE));
     const std::string otherLog = scratch.Join("other.log");
     suite::ProgramRun otherRun = suite::ProgramRun::StartFile(
         other, ("/stub:title=Control /stub:lifetime=-1 \"/stub:log=" + otherLog + "\"").c_str(), scratch.Path());
-    ASSERT_TRUE(suite::WaitForWindow(kTrayTitle, 15000));
-    ASSERT_TRUE(suite::WaitForWindow(kBrightnessTitle, 15000));
+    ASSERT_TRUE(suite::WaitForWindow(kTrayWindowTitle, 15000));
+    ASSERT_TRUE(suite::WaitForWindow(kBarTitle, 15000));
     // The real panel from the install; the tray setting on, so that it leaves the tray alone.
     suite::DeleteTree(kUserKey);
     suite::SetDword(kUserKey, "TrayChk", 1);

@@ -23,6 +23,7 @@
 #include "RealInput.h"
 #include "ScreenCapture.h"
 #include "SettingsSession.h"
+#include "Stub.h"
 #include "SuiteHarness.h"
 #include "TrayFacts.h"
 
@@ -35,7 +36,6 @@ const DWORD kSetupTimeoutMs = 120000;
 const DWORD kStepTimeoutMs = 20000;
 // The display-output dialog on the 1024 x 768 desktop, its tiles (client coordinates) and the
 // firmware word each choice writes.
-const char kMonitorTitle[] = "Monitor Switch";
 const RECT kMonitorPlaced = {346, 283, 678, 448};
 const RECT kExternalTile = {124, 55, 211, 128};  // tile 1001
 const DWORD kExternalOutput = 0x20000;
@@ -45,7 +45,6 @@ const char kNotesTitle[] = "My Notes";
 
 void Shot(const char* name) { suite::SaveScreenshot(std::string("day-") + name); }
 
-DWORD Sim(const char* name) { return suite::bar::Sim(name); }
 
 class DayTest : public ::testing::Test {
 protected:
@@ -53,13 +52,13 @@ protected:
         EndSuitePrograms();
         installer::RemoveAnyInstall();
         ASSERT_TRUE(suite::FileExists(installer::SetupExe())) << installer::SetupExe() << " was not built";
-        suite::bar::SetSim("FailConnect", 0);
-        suite::bar::SetSim("FailGet", 0);
-        suite::bar::SetSim("FailMonitor", 0);
-        suite::bar::SetSim("PowerSource", 0);
-        suite::bar::SetSim("0_49", 0x1);  // wireless LAN on, Bluetooth off
-        suite::bar::SetSim("0_50", 0x45);  // brightness 4 on mains
-        suite::bar::SetSim("0_230", kInternalOutput);
+        SimSet("FailConnect", 0);
+        SimSet("FailGet", 0);
+        SimSet("FailMonitor", 0);
+        SimSet("PowerSource", 0);
+        SimSet("0_49", 0x1);  // wireless LAN on, Bluetooth off
+        SimSet("0_50", 0x45);  // brightness 4 on mains
+        SimSet("0_230", kInternalOutput);
         ASSERT_NO_FATAL_FAILURE(WriteEarlierSettings());
         input::RestPointerAt(POINT{512, 300});
     }
@@ -159,13 +158,13 @@ TEST_F(DayTest, FromInstallToNothingLeft) {
     // Both radios, each from a panel of its own: the firmware word follows, and so do the captions.
     Press(1);
     ASSERT_TRUE(PanelGone()) << "the panel stays after the wireless LAN item";
-    EXPECT_TRUE(suite::WaitUntil([] { return Sim("0_49") == 0x0; }, kStepTimeoutMs)) << "0_49 " << Sim("0_49");
+    EXPECT_TRUE(suite::WaitUntil([] { return SimGet("0_49") == 0x0; }, kStepTimeoutMs)) << "0_49 " << SimGet("0_49");
     panel = OpenPanel();
     ASSERT_NE(nullptr, panel);
     EXPECT_EQ("Wireless Lan On", ShownLabels(panel)[0]);
     Press(2);
     ASSERT_TRUE(PanelGone()) << "the panel stays after the Bluetooth item";
-    EXPECT_TRUE(suite::WaitUntil([] { return Sim("0_49") == 0x2; }, kStepTimeoutMs)) << "0_49 " << Sim("0_49");
+    EXPECT_TRUE(suite::WaitUntil([] { return SimGet("0_49") == 0x2; }, kStepTimeoutMs)) << "0_49 " << SimGet("0_49");
     panel = OpenPanel();
     ASSERT_NE(nullptr, panel);
     const std::vector<std::string> labels = ShownLabels(panel);
@@ -185,8 +184,8 @@ TEST_F(DayTest, FromInstallToNothingLeft) {
     ASSERT_TRUE(suite::bar::WaitShown(bar, 4, kStepTimeoutMs)) << "segments " << suite::bar::ShownSegments();
     EXPECT_TRUE(input::Keys("Up Up"));
     EXPECT_TRUE(suite::bar::WaitShown(bar, 6, kStepTimeoutMs)) << "segments " << suite::bar::ShownSegments();
-    EXPECT_TRUE(suite::WaitUntil([] { return Sim("0_50") == 0x65 && Sim("MonitorBrightness") == 7; }, kStepTimeoutMs))
-        << "0_50 " << Sim("0_50") << ", monitor " << Sim("MonitorBrightness");
+    EXPECT_TRUE(suite::WaitUntil([] { return SimGet("0_50") == 0x65 && SimGet("MonitorBrightness") == 7; }, kStepTimeoutMs))
+        << "0_50 " << SimGet("0_50") << ", monitor " << SimGet("MonitorBrightness");
     Shot("06-brightness-raised");
     EXPECT_TRUE(suite::WaitForWindowGone(suite::bar::kBarTitle, kStepTimeoutMs)) << "the bar does not close itself";
 
@@ -206,8 +205,8 @@ TEST_F(DayTest, FromInstallToNothingLeft) {
     Shot("07-display-output");
     EXPECT_TRUE(input::ClickAt(POINT{kMonitorPlaced.left + (kExternalTile.left + kExternalTile.right) / 2,
                                      kMonitorPlaced.top + (kExternalTile.top + kExternalTile.bottom) / 2}));
-    EXPECT_TRUE(suite::WaitUntil([] { return Sim("0_230") == kExternalOutput; }, kStepTimeoutMs))
-        << "0_230 " << std::hex << Sim("0_230");
+    EXPECT_TRUE(suite::WaitUntil([] { return SimGet("0_230") == kExternalOutput; }, kStepTimeoutMs))
+        << "0_230 " << std::hex << SimGet("0_230");
     ASSERT_TRUE(suite::WaitForWindowGone(kMonitorTitle, kStepTimeoutMs));
     ASSERT_TRUE(suite::WaitUntil([&] { return ::IsWindowVisible(panel) != FALSE; }, kStepTimeoutMs))
         << "the panel does not come back";
@@ -216,11 +215,8 @@ TEST_F(DayTest, FromInstallToNothingLeft) {
     suite::ScratchFolder programs("day-programs");
     const std::string notes = programs.Join("MyNotes.exe");
     const std::string notesLog = programs.Join("notes.log");
-    ASSERT_TRUE(::CopyFileA(suite::ToolFile("Stub.exe").c_str(), notes.c_str(), FALSE));
-    const std::string ini = programs.Join("MyNotes.stub.ini");
-    for (const auto& [key, value] :
-         {std::pair<const char*, std::string>{"log", notesLog}, {"title", kNotesTitle}, {"show", "1"}, {"lifetime", "60000"}})
-        ASSERT_TRUE(::WritePrivateProfileStringA("stub", key, value.c_str(), ini.c_str()));
+    ASSERT_NO_FATAL_FAILURE(suite::InstallStub(programs.Path(), "MyNotes.exe", notesLog,
+                                               {std::string("title=") + kNotesTitle, "show=1", "lifetime=60000"}));
     EXPECT_TRUE(input::RestPointerAt(Spot(4)));
     Press(8);
     {

@@ -31,7 +31,6 @@ using suite::endurance::StartStore;
 
 const DWORD kCloseTimeoutMs = 15000;
 const int kLabelCap = 259;  // the panel's 260-byte buffers
-const char kTrayTitle[] = "Cor Vela";
 const char kIndexNotWritten[] = "The menu list cannot be written:";
 
 // A start may import the default items (the registry editor) or walk 10000 keys.
@@ -43,26 +42,11 @@ unsigned BaseSeed() {
     return n > 0 && n < sizeof(text) ? static_cast<unsigned>(std::strtoul(text, nullptr, 10)) : 0;
 }
 
-std::string Utf8FromAnsi(const std::string& ansi) {
-    const std::wstring wide = [&] {
-        const int n = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-        std::wstring w(static_cast<std::size_t>(n), L'\0');
-        if (n > 0) ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &w[0], n);
-        return w;
-    }();
-    const int n = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                        nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    if (n > 0)
-        ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &out[0], n, nullptr, nullptr);
-    return out;
-}
-
 // The entries of the healthy items' keys in an image of the whole store.
 suite::RegistryImage HealthyPart(const suite::RegistryImage& store, const StartStore& s) {
     suite::RegistryImage part;
     for (const std::string& key : s.healthy) {
-        const std::string prefix = "\\" + Utf8FromAnsi(key) + "\\";
+        const std::string prefix = "\\" + suite::AnsiToUtf8(key) + "\\";
         for (auto e = store.lower_bound(prefix); e != store.end() && e->first.compare(0, prefix.size(), prefix) == 0;
              ++e)
             part.insert(*e);
@@ -91,7 +75,8 @@ std::string IndexEntry(const std::string& index, const char* section, const char
 
 // A visible message box of process `pid` (the suite titles them "Cor Vela"), or null.
 HWND BoxOf(DWORD pid) {
-    for (HWND w = ::FindWindowA("#32770", kTrayTitle); w; w = ::FindWindowExA(nullptr, w, "#32770", kTrayTitle))
+    for (HWND w = ::FindWindowA("#32770", kMessageBoxCaption); w;
+         w = ::FindWindowExA(nullptr, w, "#32770", kMessageBoxCaption))
         if (suite::WindowProcess(w) == pid && ::IsWindowVisible(w)) return w;
     return nullptr;
 }
@@ -119,11 +104,11 @@ class PanelStartEnduranceTest : public ::testing::Test {
 protected:
     void SetUp() override {
         CloseAnyPanel(kCloseTimeoutMs);
-        suite::EndProgramsWithWindow(kTrayTitle, kCloseTimeoutMs);
+        suite::EndProgramsWithWindow(kTrayWindowTitle, kCloseTimeoutMs);
         // Machine defaults would refill a short store before the panel checks it.
         suite::DeleteTree(kStoreKey, HKEY_LOCAL_MACHINE);
-        suite::SetDword(kSimKey, "FailConnect", 0, HKEY_LOCAL_MACHINE);
-        suite::SetDword(kSimKey, "FailGet", 0, HKEY_LOCAL_MACHINE);
+        SimSet("FailConnect", 0);
+        SimSet("FailGet", 0);
         index_ = UserIndexFile();
         ASSERT_FALSE(index_.empty());
         suite::MovePointer(100, 100);

@@ -5,24 +5,15 @@
 #include <windows.h>
 
 #include "ScreenCapture.h"
+#include "SimState.h"
 #include "SuiteHarness.h"
 
 namespace suite::bar {
 
-inline constexpr char kBarTitle[] = "Control";
+using ::kBarTitle;
 inline constexpr RECT kPlaced = {307, 653, 717, 708};
-inline constexpr char kSimKey[] = "Software\\FirmwareSim";
-// The simulator's answer for a value it never wrote.
-inline constexpr DWORD kNeverSet = 0xDEAD0000;
 // Slots whose middle lies inside the bar: eight, and two more for firmware levels above 8.
 inline constexpr int kVisibleSlots = 10;
-
-inline DWORD Sim(const char* name) {
-    DWORD value = kNeverSet;
-    ReadDword(kSimKey, name, &value, HKEY_LOCAL_MACHINE);
-    return value;
-}
-inline void SetSim(const char* name, DWORD value) { SetDword(kSimKey, name, value, HKEY_LOCAL_MACHINE); }
 
 // A lit segment is the orange of the segment picture; an empty slot and the glass around the key
 // hint are dark blue-grey.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "PanelFacts.h"
+#include "Stub.h"
 #include "SuiteHarness.h"
 
 namespace {
@@ -41,7 +42,7 @@ class CorvelaPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         CloseAnyPanel();
-        suite::SetDword(kSimKey, "FailConnect", 0, HKEY_LOCAL_MACHINE);
+        SimSet("FailConnect", 0);
         WriteStandInStore(8);
         index_ = UserIndexFile();
         suite::DeleteFileIfAny(index_);
@@ -50,7 +51,7 @@ protected:
     }
     void TearDown() override {
         CloseAnyPanel();
-        suite::SetDword(kSimKey, "FailConnect", 0, HKEY_LOCAL_MACHINE);
+        SimSet("FailConnect", 0);
     }
 
     static void CloseAnyPanel() { suite::panel::CloseAnyPanel(kCloseTimeoutMs); }
@@ -218,8 +219,9 @@ TEST_F(CorvelaPanelTest, UpAndDownStayWithinTheList) {
         const POINT want = Spot(s.expectedIndex);
         EXPECT_TRUE(suite::WaitUntil([&] { return SamePoint(suite::PointerPos(), want); }, 2000))
             << "step " << n << ": pointer at " << Show(suite::PointerPos()) << ", expected " << Show(want);
-        suite::Settle(150);  // a key that does nothing must not move it later either
-        EXPECT_TRUE(SamePoint(suite::PointerPos(), want)) << "step " << n;
+        // A key that does nothing must not move it later either.
+        EXPECT_TRUE(suite::NeverWithin([&] { return !SamePoint(suite::PointerPos(), want); }, 150))
+            << "step " << n;
         ++n;
     }
     EXPECT_NE(nullptr, ::FindWindowA(nullptr, kPanelTitle)) << "arrow keys must not close the panel";
@@ -260,8 +262,8 @@ TEST_F(CorvelaPanelTest, EnterPressesTheSelectedItemOnlyWithThePointerInside) {
     ASSERT_TRUE(suite::WaitUntil([] { return SamePoint(suite::PointerPos(), POINT{300, 300}); }, 2000));
     suite::Settle(200);
     suite::PressKey(VK_RETURN);
-    suite::Settle(700);
-    EXPECT_EQ(panel, ::FindWindowA(nullptr, kPanelTitle)) << "Enter outside the panel closed it";
+    EXPECT_TRUE(suite::NeverWithin([&] { return ::FindWindowA(nullptr, kPanelTitle) != panel; }, 700))
+        << "Enter outside the panel closed it";
     EXPECT_TRUE(run_.Running());
 
     suite::MovePointer(Spot(2).x, Spot(2).y);
@@ -277,9 +279,7 @@ TEST_F(CorvelaPanelTest, EnterPressesOnce) {
     suite::ScratchFolder folder("corvela-enter");
     const std::string program = folder.Join("Item3.exe");
     const std::string log = folder.Join("item3.log");
-    ASSERT_TRUE(::CopyFileA(suite::ToolFile("Stub.exe").c_str(), program.c_str(), FALSE));
-    ASSERT_TRUE(
-        ::WritePrivateProfileStringA("stub", "log", "item3.log", folder.Join("Item3.stub.ini").c_str()));
+    ASSERT_NO_FATAL_FAILURE(suite::InstallStub(folder.Path(), "Item3.exe", log));
     suite::SetString("Software\\Brevant\\Corvela\\Stand-in 03", "Path", program.c_str());
 
     ASSERT_NE(nullptr, StartPanel());
@@ -289,13 +289,10 @@ TEST_F(CorvelaPanelTest, EnterPressesOnce) {
     suite::Settle(200);
     suite::PressKey(VK_RETURN);
     ExpectClosed();
-    suite::WaitUntil([&] { return suite::ReadFileText(log).find(" end ") != std::string::npos; }, 5000);
-    suite::Settle(1000);  // a second start would come later still
-    const std::string text = suite::ReadFileText(log);
-    std::size_t starts = 0;
-    for (std::size_t at = text.find(" start"); at != std::string::npos; at = text.find(" start", at + 1))
-        ++starts;
-    EXPECT_EQ(1u, starts) << text;
+    suite::WaitForText(log, " end ", 5000);
+    // A second start would come later still.
+    EXPECT_TRUE(suite::NeverWithin([&] { return suite::LogLinesWith(log, " start").size() > 1; }, 1000));
+    EXPECT_EQ(1u, suite::LogLinesWith(log, " start").size()) << suite::ReadFileText(log);
 }
 
 // F1 is nobody's key here: the panel stays, the selection stays.
@@ -303,7 +300,10 @@ TEST_F(CorvelaPanelTest, F1DoesNothing) {
     HWND panel = StartPanel();
     ASSERT_NE(nullptr, panel);
     suite::PressKey(VK_F1);
-    suite::Settle(500);
+    const auto moved = [&] {
+        return ::FindWindowA(nullptr, kPanelTitle) != panel || !SamePoint(Spot(1), suite::PointerPos());
+    };
+    EXPECT_TRUE(suite::NeverWithin(moved, 500));
     EXPECT_EQ(panel, ::FindWindowA(nullptr, kPanelTitle));
     EXPECT_TRUE(SamePoint(Spot(1), suite::PointerPos())) << Show(suite::PointerPos());
     suite::PressKey(VK_DOWN);
@@ -331,7 +331,7 @@ TEST_F(CorvelaPanelTest, DraggedByTheBackgroundAndPlacedAgainOnADisplayChange) {
 
 // Without the firmware the panel does not open, and nothing of it is left behind.
 TEST_F(CorvelaPanelTest, NoFirmwareConnectionNoPanel) {
-    suite::SetDword(kSimKey, "FailConnect", 1, HKEY_LOCAL_MACHINE);
+    SimSet("FailConnect", 1);
     run_ = suite::ProgramRun::Start("Corvela.exe");
     ASSERT_TRUE(run_.Started());
     bool appeared = false;

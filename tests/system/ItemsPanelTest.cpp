@@ -12,6 +12,7 @@
 #include "BarFacts.h"
 #include "PanelFacts.h"
 #include "ScreenCapture.h"
+#include "Stub.h"
 #include "SuiteHarness.h"
 
 namespace {
@@ -42,8 +43,8 @@ class ItemsPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         CloseAnyPanel();
-        suite::SetDword(kSimKey, "FailConnect", 0, HKEY_LOCAL_MACHINE);
-        suite::SetDword(kSimKey, "FailGet", 0, HKEY_LOCAL_MACHINE);
+        SimSet("FailConnect", 0);
+        SimSet("FailGet", 0);
         suite::MovePointer(100, 100);
         suite::Settle(50);
     }
@@ -128,16 +129,16 @@ TEST_F(ItemsPanelTest, PagesDownAndUpWithTheArrows) {
 TEST_F(ItemsPanelTest, BrightnessItemShowsAWorkingBar) {
     using namespace suite::bar;
     suite::EndProgramsWithWindow(kBarTitle, 3000);
-    SetSim("FailMonitor", 0);
-    SetSim("PowerSource", 0);
-    SetSim("0_50", 0x75);
+    SimSet("FailMonitor", 0);
+    SimSet("PowerSource", 0);
+    SimSet("0_50", 0x75);
     std::vector<StoreItem> items = StandIns(10);
     items.insert(items.begin() + 2, StoreItem{"Brightness", "Brightness Control", 1, 2006, ""});
     WriteStore(items);
     HWND panel = StartPanel();
     ASSERT_NE(nullptr, panel);
     ClickButton(3);
-    HWND box = suite::WaitForWindow("Cor Vela", kStartTimeoutMs, "#32770");
+    HWND box = suite::WaitForWindow(kMessageBoxCaption, kStartTimeoutMs, "#32770");
     ASSERT_NE(nullptr, box) << "the key help does not show";
     Screenshot("brightness-help");
     ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
@@ -150,10 +151,10 @@ TEST_F(ItemsPanelTest, BrightnessItemShowsAWorkingBar) {
     suite::PressKey(VK_DOWN);
     suite::PressKey(VK_DOWN);
     EXPECT_TRUE(WaitShown(bar, 5, kStartTimeoutMs)) << "segments shown: " << ShownSegments();
-    EXPECT_TRUE(suite::WaitUntil([] { return Sim("MonitorBrightness") == 6 && Sim("0_50") == 0x55; }, 3000));
+    EXPECT_TRUE(suite::WaitUntil([] { return SimGet("MonitorBrightness") == 6 && SimGet("0_50") == 0x55; }, 3000));
     suite::PressKey(VK_UP);
     EXPECT_TRUE(WaitShown(bar, 6, kStartTimeoutMs)) << "segments shown: " << ShownSegments();
-    EXPECT_TRUE(suite::WaitUntil([] { return Sim("MonitorBrightness") == 7 && Sim("0_50") == 0x65; }, 3000));
+    EXPECT_TRUE(suite::WaitUntil([] { return SimGet("MonitorBrightness") == 7 && SimGet("0_50") == 0x65; }, 3000));
     Screenshot("brightness-bar");
     suite::PressKey(VK_ESCAPE);
     EXPECT_TRUE(suite::WaitForWindowGone(kBarTitle, 3000));
@@ -166,7 +167,7 @@ TEST_F(ItemsPanelTest, RadioItemsSwitchTheFirmwareAndTheCaptionsFollow) {
     std::vector<StoreItem> rest = StandIns(10);
     items.insert(items.end(), rest.begin(), rest.end());
     WriteStore(items);
-    suite::SetDword(kSimKey, "0_49", 0x1, HKEY_LOCAL_MACHINE);
+    SimSet("0_49", 0x1);
 
     const struct {
         int button;
@@ -191,9 +192,7 @@ TEST_F(ItemsPanelTest, RadioItemsSwitchTheFirmwareAndTheCaptionsFollow) {
         if (!p.button) break;
         ClickButton(p.button - 2000);
         ExpectClosed();
-        DWORD word = 0;
-        suite::ReadDword(kSimKey, "0_49", &word, HKEY_LOCAL_MACHINE);
-        EXPECT_EQ(p.wordAfter, word);
+        EXPECT_EQ(p.wordAfter, SimGet("0_49", 0));
     }
 }
 
@@ -201,10 +200,7 @@ TEST_F(ItemsPanelTest, UserProgramStartsAndThePanelCloses) {
     suite::ScratchFolder folder("items-user");
     const std::string exe = folder.Join("UserTool.exe");
     const std::string log = folder.Join("usertool.log");
-    ASSERT_TRUE(::CopyFileA(suite::ToolFile("Stub.exe").c_str(), exe.c_str(), FALSE))
-        << suite::ToolFile("Stub.exe");
-    ASSERT_TRUE(
-        ::WritePrivateProfileStringA("stub", "log", log.c_str(), folder.Join("UserTool.stub.ini").c_str()));
+    ASSERT_NO_FATAL_FAILURE(suite::InstallStub(folder.Path(), "UserTool.exe", log));
 
     std::vector<StoreItem> items = StandIns(10);
     items.insert(items.begin() + 2, StoreItem{"My Tool", "My Tool", 0, 0, exe});
@@ -216,9 +212,7 @@ TEST_F(ItemsPanelTest, UserProgramStartsAndThePanelCloses) {
     Screenshot("user-program-selected");
     ClickButton(3);
     ExpectClosed();
-    EXPECT_TRUE(
-        suite::WaitUntil([&] { return suite::ReadFileText(log).find(" end ") != std::string::npos; }, 8000))
-        << "the user's program did not run";
+    EXPECT_TRUE(suite::WaitForText(log, " end ", 8000)) << "the user's program did not run";
     EXPECT_NE(std::string::npos, suite::ReadFileText(log).find(" start"));
     Screenshot("user-program-started");
 }
@@ -303,9 +297,7 @@ TEST_F(ItemsPanelTest, EnterNeverRunsAnItemThatIsNotOnTheScreen) {
     suite::ScratchFolder folder("items-hidden");
     const std::string third = folder.Join("Third.exe");
     const std::string log = folder.Join("third.log");
-    ASSERT_TRUE(::CopyFileA(suite::ToolFile("Stub.exe").c_str(), third.c_str(), FALSE));
-    ASSERT_TRUE(
-        ::WritePrivateProfileStringA("stub", "log", log.c_str(), folder.Join("Third.stub.ini").c_str()));
+    ASSERT_NO_FATAL_FAILURE(suite::InstallStub(folder.Path(), "Third.exe", log));
     std::vector<StoreItem> items = StandIns(10);
     items[2].path = third;
     WriteStore(items);
@@ -324,8 +316,8 @@ TEST_F(ItemsPanelTest, EnterNeverRunsAnItemThatIsNotOnTheScreen) {
     suite::PressKey(VK_RETURN);
     // Enter presses what is selected on the screen: the ninth item, which runs nothing and closes.
     ExpectClosed();
-    suite::Settle(1000);  // a start of the third would have logged by now
-    EXPECT_EQ("", suite::ReadFileText(log)) << "the hidden third item ran";
+    EXPECT_TRUE(suite::NeverWithin([&] { return !suite::ReadFileText(log).empty(); }, 1000))
+        << "the hidden third item ran";
 }
 
 }  // namespace

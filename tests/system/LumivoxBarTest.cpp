@@ -28,20 +28,20 @@ class LumivoxBarTest : public ::testing::Test {
 protected:
     void SetUp() override {
         suite::EndProgramsWithWindow(kBarTitle, 3000);
-        for (const char* s : {"FailConnect", "FailGet", "FailMonitor"}) SetSim(s, 0);
-        SetSim("PowerSource", 0);  // mains, as the prefix reports
-        SetSim("0_50", 0x75);
+        for (const char* s : {"FailConnect", "FailGet", "FailMonitor"}) SimSet(s, 0);
+        SimSet("PowerSource", 0);  // mains, as the prefix reports
+        SimSet("0_50", 0x75);
         suite::MovePointer(100, 100);  // off the bar, whose pixels the tests read
     }
     void TearDown() override {
         suite::EndProgramsWithWindow(kBarTitle, 3000);
-        for (const char* s : {"FailConnect", "FailGet", "FailMonitor"}) SetSim(s, 0);
+        for (const char* s : {"FailConnect", "FailGet", "FailMonitor"}) SimSet(s, 0);
     }
 
     // Starts "Lumivox.exe 2", as the panel does, over the firmware word `word`, and waits until the
     // bar stands in its place showing `segments` segments.
     HWND StartBar(DWORD word, int segments) {
-        SetSim("0_50", word);
+        SimSet("0_50", word);
         ForgetMonitor();
         run_ = suite::ProgramRun::Start("Lumivox.exe", "2");
         EXPECT_TRUE(run_.Started());
@@ -52,11 +52,7 @@ protected:
         return bar;
     }
 
-    static void ForgetMonitor() {
-        fw::RegKey key;
-        if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSimKey, 0, KEY_SET_VALUE, key.Put()) == ERROR_SUCCESS)
-            ::RegDeleteValueA(key.Get(), "MonitorBrightness");
-    }
+    static void ForgetMonitor() { SimDelete("MonitorBrightness"); }
 
     // Escape closes the bar at once and the program ends.
     void CloseWithEscape() {
@@ -125,13 +121,13 @@ TEST_F(LumivoxBarTest, KeysChangeTheBrightnessWithinTheBounds) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        SetSim("FailMonitor", c.failMonitor ? 1 : 0);
+        SimSet("FailMonitor", c.failMonitor ? 1 : 0);
         HWND bar = StartBar(c.word, c.segmentsBefore);
         ASSERT_NE(nullptr, bar);
         for (const char* k = c.keys; *k; ++k) suite::PressKey(*k == 'U' ? VK_UP : VK_DOWN);
         EXPECT_TRUE(suite::WaitUntil(
-            [&] { return Sim("0_50") == c.wordAfter && Sim("MonitorBrightness") == c.monitor; }, kKeyTimeoutMs))
-            << "word 0x" << std::hex << Sim("0_50") << ", monitor " << std::dec << Sim("MonitorBrightness");
+            [&] { return SimGet("0_50") == c.wordAfter && SimGet("MonitorBrightness") == c.monitor; }, kKeyTimeoutMs))
+            << "word 0x" << std::hex << SimGet("0_50") << ", monitor " << std::dec << SimGet("MonitorBrightness");
         EXPECT_TRUE(WaitShown(bar, c.segmentsAfter, kKeyTimeoutMs)) << "segments shown: " << ShownSegments();
         CloseWithEscape();
     }
@@ -141,10 +137,10 @@ TEST_F(LumivoxBarTest, KeysChangeTheBrightnessWithinTheBounds) {
 TEST_F(LumivoxBarTest, UpStepsFromTheShownLevelWhenTheReadFails) {
     HWND bar = StartBar(0x75, 7);
     ASSERT_NE(nullptr, bar);
-    SetSim("FailGet", 1);
+    SimSet("FailGet", 1);
     suite::PressKey(VK_UP);
-    EXPECT_TRUE(suite::WaitUntil([] { return Sim("MonitorBrightness") == 9; }, kKeyTimeoutMs))
-        << "monitor " << Sim("MonitorBrightness");
+    EXPECT_TRUE(suite::WaitUntil([] { return SimGet("MonitorBrightness") == 9; }, kKeyTimeoutMs))
+        << "monitor " << SimGet("MonitorBrightness");
     EXPECT_TRUE(WaitShown(bar, 8, kKeyTimeoutMs)) << "segments shown: " << ShownSegments();
     CloseWithEscape();
 }
@@ -171,8 +167,8 @@ TEST_F(LumivoxBarTest, ClosesFiveSecondsAfterTheStartAndAfterTheLastKey) {
 // Without a connection to the firmware the bar could do nothing: nothing shows, nothing calls the
 // firmware, and the program ends by itself.
 TEST_F(LumivoxBarTest, WithoutTheFirmwareNothingShowsAndTheProgramEnds) {
-    SetSim("FailConnect", 1);
-    SetSim("Calls", 0);
+    SimSet("FailConnect", 1);
+    SimSet("Calls", 0);
     run_ = suite::ProgramRun::Start("Lumivox.exe", "2");
     ASSERT_TRUE(run_.Started());
     bool seen = false;
@@ -189,7 +185,7 @@ TEST_F(LumivoxBarTest, WithoutTheFirmwareNothingShowsAndTheProgramEnds) {
     EXPECT_TRUE(ended) << "Lumivox.exe still runs";
     EXPECT_FALSE(seen) << "a window of it showed";
     EXPECT_EQ(nullptr, ::FindWindowA(nullptr, kBarTitle));
-    EXPECT_EQ(0u, Sim("Calls"));
+    EXPECT_EQ(0u, SimGet("Calls"));
 }
 
 // There is no check for a running copy: every start shows a bar of its own.

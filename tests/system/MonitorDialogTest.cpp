@@ -40,12 +40,6 @@ std::string Shot(const char* name) {
 POINT OnDialog(POINT client) { return POINT{kDialogPlaced.left + client.x, kDialogPlaced.top + client.y}; }
 POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-DWORD Sim(const char* name) {
-    DWORD value = 0;
-    suite::ReadDword(kSimKey, name, &value, HKEY_LOCAL_MACHINE);
-    return value;
-}
-
 // The window that has the keyboard focus in the thread of `window`.
 HWND FocusOf(HWND window) {
     GUITHREADINFO info = {};
@@ -58,11 +52,11 @@ class MonitorDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
         CloseAnyPanel(kCloseTimeoutMs);
-        suite::SetDword(kSimKey, "FailConnect", 0, HKEY_LOCAL_MACHINE);
-        suite::SetDword(kSimKey, "FailGet", 0, HKEY_LOCAL_MACHINE);
-        suite::SetDword(kSimKey, "0_230", kWordBefore, HKEY_LOCAL_MACHINE);
-        suite::SetDword(kSimKey, "Writes", 0, HKEY_LOCAL_MACHINE);
-        suite::SetDword(kSimKey, "Connections", 0, HKEY_LOCAL_MACHINE);  // a killed program's would stay
+        SimSet("FailConnect", 0);
+        SimSet("FailGet", 0);
+        SimSet("0_230", kWordBefore);
+        SimSet("Writes", 0);
+        SimSet("Connections", 0);  // a killed program's would stay
         std::vector<StoreItem> items = StandIns(10);
         items.insert(items.begin() + kMonitorItem - 1, StoreItem{"Monitor", "Monitor", 1, 2007, ""});
         WriteStore(items);
@@ -72,7 +66,7 @@ protected:
     void TearDown() override {
         CloseAnyPanel(kCloseTimeoutMs);
         run_.WaitForExit(kCloseTimeoutMs);
-        suite::SetDword(kSimKey, "FailConnect", 0, HKEY_LOCAL_MACHINE);
+        SimSet("FailConnect", 0);
     }
 
     HWND StartPanel() {
@@ -138,7 +132,7 @@ protected:
         EXPECT_TRUE(suite::WaitUntil([&] { return ::IsWindowVisible(panel) != FALSE; }, kCloseTimeoutMs))
             << "the panel comes back";
         EXPECT_TRUE(run_.Running());
-        EXPECT_EQ(1u, Sim("Connections")) << "the dialog's firmware connection outlived it";
+        EXPECT_EQ(1u, SimGet("Connections")) << "the dialog's firmware connection outlived it";
     }
     // The panel has its keyboard again: Down moves its selection (and the pointer) to the next item.
     static void ExpectPanelKeys() {
@@ -179,18 +173,7 @@ TEST_F(MonitorDialogTest, OpensInItsPlaceAndTheKeysWalkTheTiles) {
 
     // Only the picture tells which background was drawn: the two differ in the caption at the
     // top, which no button covers.
-    const std::string exe = suite::DistFile("Corvela.exe");
-    const suite::Pixels korean = suite::DecodePngResource(exe, kBackgroundKorean);
-    const suite::Pixels english = suite::DecodePngResource(exe, kBackgroundEnglish);
-    ASSERT_FALSE(korean.Empty());
-    ASSERT_FALSE(english.Empty());
-    const suite::BackgroundVerdict v = suite::CompareBackground(suite::CaptureScreen(&placed), korean, english);
-    ASSERT_GT(v.pixels, 300) << "the two backgrounds should differ in many pixels";
-    if (KoreanSystem()) {
-        EXPECT_LT(v.toKorean * 4, v.toEnglish) << "background " << kBackgroundKorean << " expected";
-    } else {
-        EXPECT_LT(v.toEnglish * 4, v.toKorean) << "background " << kBackgroundEnglish << " expected";
-    }
+    EXPECT_TRUE(suite::ShowsLocaleBackground(placed, kBackgroundKorean, kBackgroundEnglish, 300));
 
     const struct {
         WORD key;
@@ -221,7 +204,7 @@ TEST_F(MonitorDialogTest, OpensInItsPlaceAndTheKeysWalkTheTiles) {
 
     suite::PressKey(VK_ESCAPE);
     ExpectPanelBack(panel);
-    EXPECT_EQ(0u, Sim("Writes"));
+    EXPECT_EQ(0u, SimGet("Writes"));
 }
 
 // Each tile switches the output with exactly one write, by a click or by Enter after pointing at
@@ -233,8 +216,8 @@ TEST_F(MonitorDialogTest, EachChoiceWritesItsWordOnce) {
     } choices[] = {{0, false}, {1, false}, {2, false}, {1, true}};
     for (const auto& c : choices) {
         SCOPED_TRACE(testing::Message() << "tile " << kTileIds[c.tile] << (c.enter ? " by Enter" : " by a click"));
-        suite::SetDword(kSimKey, "0_230", kWordBefore, HKEY_LOCAL_MACHINE);
-        suite::SetDword(kSimKey, "Writes", 0, HKEY_LOCAL_MACHINE);
+        SimSet("0_230", kWordBefore);
+        SimSet("Writes", 0);
         HWND panel = StartPanel();
         ASSERT_NE(nullptr, panel);
         HWND box = OpenDialog();
@@ -250,8 +233,8 @@ TEST_F(MonitorDialogTest, EachChoiceWritesItsWordOnce) {
             suite::ClickAt(on.x, on.y);
         }
         ExpectPanelBack(panel);
-        EXPECT_EQ(kWords[c.tile], Sim("0_230"));
-        EXPECT_EQ(1u, Sim("Writes"));
+        EXPECT_EQ(kWords[c.tile], SimGet("0_230"));
+        EXPECT_EQ(1u, SimGet("Writes"));
         EXPECT_TRUE(WaitPointerResting(Spot(kMonitorItem))) << "pointer at " << suite::PointerPos().x << "," << suite::PointerPos().y;
         if (c.enter) {
             EXPECT_FALSE(suite::SaveScreenshot(Shot("panel-back")).empty());
@@ -279,10 +262,11 @@ TEST_F(MonitorDialogTest, CloseButtonAndEscapeWriteNothingAndPostNothing) {
             suite::ClickAt(close.x, close.y);
         }
         ExpectPanelBack(panel);
-        suite::Settle(500);
+        EXPECT_TRUE(suite::NeverWithin(
+            [] { return SamePoint(suite::PointerPos(), Spot(kMonitorItem)) || SimGet("Writes") != 0; }, 500));
         EXPECT_FALSE(SamePoint(suite::PointerPos(), Spot(kMonitorItem))) << "the panel was asked to reselect";
-        EXPECT_EQ(0u, Sim("Writes"));
-        EXPECT_EQ(kWordBefore, Sim("0_230"));
+        EXPECT_EQ(0u, SimGet("Writes"));
+        EXPECT_EQ(kWordBefore, SimGet("0_230"));
         ExpectPanelKeys();
         CloseAnyPanel(kCloseTimeoutMs);
         EXPECT_TRUE(run_.WaitForExit(kCloseTimeoutMs));
@@ -315,7 +299,7 @@ TEST_F(MonitorDialogTest, ClosingThePanelEndsTheDialogFirst) {
                 EXPECT_TRUE(second.WaitForExit(kCloseTimeoutMs));
                 break;
             case How::PanelCloseMessage:
-                ::PostMessageA(panel, kPanelCloseMessage, 0, 0);
+                ::PostMessageA(panel, UWM_PANEL_CLOSE, 0, 0);
                 break;
             case How::CloseAsTheSettingsProgram:
                 ::PostMessageA(::FindWindowA(nullptr, kPanelTitle), WM_CLOSE, 0, 0);
@@ -333,7 +317,7 @@ TEST_F(MonitorDialogTest, ClosingThePanelEndsTheDialogFirst) {
         EXPECT_EQ(nullptr, ::FindWindowA(nullptr, kMonitorTitle));
         EXPECT_EQ(nullptr, ::FindWindowA(nullptr, kPanelTitle));
         EXPECT_FALSE(suite::FileExists(index)) << "the panel's close steps did not run";
-        EXPECT_EQ(0u, Sim("Writes"));
+        EXPECT_EQ(0u, SimGet("Writes"));
     }
 }
 
@@ -342,7 +326,7 @@ TEST_F(MonitorDialogTest, ClosingThePanelEndsTheDialogFirst) {
 TEST_F(MonitorDialogTest, WithoutTheFirmwareThePanelComesBackAtOnce) {
     HWND panel = StartPanel();
     ASSERT_NE(nullptr, panel);
-    suite::SetDword(kSimKey, "FailConnect", 1, HKEY_LOCAL_MACHINE);
+    SimSet("FailConnect", 1);
     const POINT item = Middle(kMonitorItem);
     EXPECT_TRUE(RestPointerAt(item));
     suite::ClickAt(item.x, item.y);
@@ -352,10 +336,10 @@ TEST_F(MonitorDialogTest, WithoutTheFirmwareThePanelComesBackAtOnce) {
     EXPECT_TRUE(::IsWindowVisible(panel));
     EXPECT_TRUE(run_.Running());
     EXPECT_EQ(nullptr, ::FindWindowA(nullptr, kMonitorTitle));
-    EXPECT_EQ(0u, Sim("Writes"));
-    EXPECT_EQ(kWordBefore, Sim("0_230"));
+    EXPECT_EQ(0u, SimGet("Writes"));
+    EXPECT_EQ(kWordBefore, SimGet("0_230"));
 
-    suite::SetDword(kSimKey, "FailConnect", 0, HKEY_LOCAL_MACHINE);
+    SimSet("FailConnect", 0);
     // Away from the first click's spot: the same spot this soon would make a double click.
     ASSERT_NE(nullptr, OpenDialog(POINT{item.x - 40, item.y + 8}));
     suite::PressKey(VK_ESCAPE);

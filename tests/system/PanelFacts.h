@@ -7,17 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "PanelLabels.h"
+#include "SimState.h"
 #include "SuiteHarness.h"
 
 namespace suite::panel {
 
-inline constexpr char kPanelTitle[] = "Corvela";
+using ::kMonitorTitle;  // the display-output dialog that the panel's command 2007 opens
+using ::kPanelTitle;
 inline constexpr char kStoreKey[] = "Software\\Brevant\\Corvela";
-inline constexpr char kSimKey[] = "Software\\FirmwareSim";
 inline constexpr RECT kPlaced = {812, 103, 1024, 664};
-// The display-output dialog that the panel's command 2007 opens, and the messages anyone may post.
-inline constexpr char kMonitorTitle[] = "Monitor Switch";
-inline constexpr UINT kPanelCloseMessage = 5043;
 
 // The panel's buttons 2000-2009 in client coordinates.
 inline constexpr RECT kButtons[10] = {
@@ -110,26 +109,6 @@ inline bool WaitPlaced(HWND panel, DWORD timeoutMs) {
     WaitUntil([] { return SamePoint(PointerPos(), Spot(1)); }, 3000);
     Settle(200);
     return placed;
-}
-
-// The labels of the item buttons (2001-2008) the panel shows, top to bottom, and the same as one
-// line for a failure message.
-inline std::vector<std::string> ShownLabels(HWND panel) {
-    std::vector<std::string> labels;
-    for (int id = 2001; id <= 2008; ++id) {
-        HWND button = ::GetDlgItem(panel, id);
-        if (!button || !(::GetWindowLongPtrA(button, GWL_STYLE) & WS_VISIBLE)) continue;
-        char text[260] = {};
-        ::GetWindowTextA(button, text, sizeof(text));
-        labels.push_back(text);
-    }
-    return labels;
-}
-
-inline std::string Show(const std::vector<std::string>& labels) {
-    std::string out;
-    for (const std::string& l : labels) out += "[" + l + "]";
-    return out;
 }
 
 }  // namespace suite::panel

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "RegistrySnapshot.h"
+#include "SimState.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ public:
     void SetUp() override {
         store_ = std::make_unique<suite::RegistrySnapshot>(HKEY_CURRENT_USER, "Software\\Brevant\\Corvela");
         machine_ = std::make_unique<suite::RegistrySnapshot>(HKEY_LOCAL_MACHINE, "Software\\Brevant\\Corvela");
-        firmware_ = std::make_unique<suite::RegistrySnapshot>(HKEY_LOCAL_MACHINE, "Software\\FirmwareSim");
+        firmware_ = std::make_unique<suite::RegistrySnapshot>(HKEY_LOCAL_MACHINE, kSimKey, kSimView);
     }
     void TearDown() override {
         for (auto* snapshot : {store_.get(), machine_.get(), firmware_.get()})

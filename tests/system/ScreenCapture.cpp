@@ -138,6 +138,22 @@ BackgroundVerdict CompareBackground(const Pixels& screen, const Pixels& korean, 
     return v;
 }
 
+::testing::AssertionResult ShowsLocaleBackground(const RECT& area, int koreanId, int englishId, int minPixels) {
+    const std::string exe = DistFile(kPanelProgramFile);
+    const Pixels korean = DecodePngResource(exe, koreanId);
+    const Pixels english = DecodePngResource(exe, englishId);
+    if (korean.Empty() || english.Empty()) return ::testing::AssertionFailure() << "pictures not in " << exe;
+    const BackgroundVerdict v = CompareBackground(CaptureScreen(&area), korean, english);
+    if (v.pixels <= minPixels)
+        return ::testing::AssertionFailure() << "the two backgrounds differ in " << v.pixels << " pixels only";
+    const bool korean412 = ::GetSystemDefaultLCID() == 0x412;
+    const bool shown = korean412 ? v.toKorean * 4 < v.toEnglish : v.toEnglish * 4 < v.toKorean;
+    if (shown) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "background " << (korean412 ? koreanId : englishId)
+                                         << " expected (distance " << v.toKorean << " to the Korean picture, "
+                                         << v.toEnglish << " to the English one)";
+}
+
 std::string ScreenshotDir() {
     const std::string dir = TestBuildDir() + "\\screenshots";
     ::CreateDirectoryA(dir.c_str(), nullptr);

@@ -3,6 +3,8 @@
 // for checks that only the picture can answer (which background a window drew).
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -31,6 +33,10 @@ struct BackgroundVerdict {
     int pixels = 0;  // compared; 0 when the sizes do not match
 };
 BackgroundVerdict CompareBackground(const Pixels& screen, const Pixels& korean, const Pixels& english);
+// Whether `area` of the screen shows the panel program's picture `koreanId` under a Korean system
+// locale and `englishId` under any other: at least four times closer to it than to the other,
+// over at least `minPixels` pixels where the two differ.
+::testing::AssertionResult ShowsLocaleBackground(const RECT& area, int koreanId, int englishId, int minPixels);
 
 // "<test build>\screenshots" (made when missing).
 std::string ScreenshotDir();

@@ -194,7 +194,8 @@ TEST_F(SettingsDialogTest, ButtonsFollowTheSelectionAndMovesStopAtTheEnds) {
     s->ClickRow(0);
     ::SendMessageW(d, WM_COMMAND, MAKEWPARAM(kDelete, BN_CLICKED), 0);
     ::SendMessageW(d, WM_COMMAND, MAKEWPARAM(kUpdate, BN_CLICKED), 0);
-    suite::Settle(300);
+    EXPECT_TRUE(suite::NeverWithin(
+        [&] { return list.Rows() != RowsOf(MixedItems()) || WaitForDialogW(EditorTitle(false), 0); }, 300));
     EXPECT_EQ(RowsOf(MixedItems()), list.Rows()) << Describe(list.Rows());
     EXPECT_EQ(nullptr, WaitForDialogW(EditorTitle(false), 0)) << "an editor opened on a built-in item";
 
@@ -334,7 +335,8 @@ TEST_F(SettingsDialogTest, EditsReachTheirItemWhereverItsRowWentAndThePanelShows
     s->Delete(L"Alpha");
     Session::Type(editor, L"Alpha Two", L"C:\\apps\\a2.exe");
     ASSERT_TRUE(Session::Confirm(editor));
-    suite::Settle(500);
+    EXPECT_TRUE(suite::NeverWithin(
+        [&] { return s->RowOf(L"Alpha Two") != -1 || suite::KeyExists(ItemPath("Alpha Two").c_str()); }, 500));
     EXPECT_EQ(-1, s->RowOf(L"Alpha Two")) << Describe(s->List().Rows());
     EXPECT_FALSE(suite::KeyExists(ItemPath("Alpha Two").c_str())) << "the edit of a deleted item made a key";
 
@@ -389,7 +391,7 @@ protected:
         return path;
     }
 
-    static constexpr char kTrayTitle[] = "Cor Vela";
+    static constexpr const char* kTrayTitle = kTrayWindowTitle;
     suite::ScratchFolder install_{"tallyset-install"};
 };
 
@@ -475,8 +477,7 @@ TEST_F(SettingsDialogTest, EveryWayOutIsACancel) {
         s->Delete(L"Beta");
         s->ClickRow(0);
         s->Key("Return");
-        suite::Settle(300);
-        ASSERT_TRUE(s->Run().Running()) << "Enter closed the dialog";
+        ASSERT_TRUE(suite::NeverWithin([&] { return !s->Run().Running(); }, 300)) << "Enter closed the dialog";
         w.leave(*s);
         EXPECT_TRUE(s->Run().WaitForExit(kCloseTimeoutMs)) << "still open";
         ExpectStoreAsFound();
@@ -499,8 +500,8 @@ TEST_F(SettingsDialogTest, AFailedCommitKeepsTheDialogAndTheStore) {
     ASSERT_NE(nullptr, box) << "the failure was not told";
     EXPECT_EQ(L"Set Registry Error", MessageText(box));
     EXPECT_TRUE(DismissMessageBox(box, kStepTimeoutMs));
-    suite::Settle(300);
-    EXPECT_TRUE(s->Run().Running()) << "the dialog closed after a failed commit";
+    EXPECT_TRUE(suite::NeverWithin([&] { return !s->Run().Running(); }, 300))
+        << "the dialog closed after a failed commit";
     EXPECT_EQ("", Differences(pending, StoreImage()));
     ASSERT_TRUE(s->Finish(kCancel));
     ExpectStoreAsFound();
@@ -515,7 +516,7 @@ TEST_F(SettingsDialogTest, AnIndexFileThatCannotBeWrittenEndsTheRunUntouched) {
         ::CreateDirectoryA(index_.substr(0, at).c_str(), nullptr);
     ASSERT_TRUE(::CreateDirectoryA(index_.c_str(), nullptr)) << "a folder where the file should go";
     suite::ProgramRun run = suite::ProgramRun::Start("Tallyset.exe");
-    HWND box = suite::WaitForWindow("Cor Vela", kStartTimeoutMs, "#32770");
+    HWND box = suite::WaitForWindow(kMessageBoxCaption, kStartTimeoutMs, "#32770");
     ASSERT_NE(nullptr, box) << "the failure was not told";
     const std::wstring expected = suite::FromUtf8(KoreanUi() ? "메뉴 목록 파일을 쓸 수 없습니다:"
                                                              : "The menu list cannot be written:");

@@ -17,13 +17,14 @@
 #include "PanelFacts.h"
 #include "RegistrySnapshot.h"
 #include "ScreenCapture.h"
+#include "Stub.h"
 #include "SuiteHarness.h"
 
 namespace {
 
 using namespace suite::panel;
 
-const char kTrayTitle[] = "Cor Vela";
+const char* const kTrayTitle = kTrayWindowTitle;
 // A start that resets the store waits for the registry editor: give it room under load.
 const DWORD kStartTimeoutMs = 30000;
 const DWORD kCloseTimeoutMs = 10000;
@@ -141,9 +142,9 @@ protected:
         // The default items must come from config.bin alone: machine defaults would refill the
         // store before the panel checks it.
         suite::DeleteTree(kStoreKey, HKEY_LOCAL_MACHINE);
-        suite::SetDword(kSimKey, "FailConnect", 0, HKEY_LOCAL_MACHINE);
-        suite::SetDword(kSimKey, "FailGet", 0, HKEY_LOCAL_MACHINE);
-        suite::SetDword(kSimKey, "0_49", kRadioWord, HKEY_LOCAL_MACHINE);
+        SimSet("FailConnect", 0);
+        SimSet("FailGet", 0);
+        SimSet("0_49", kRadioWord);
         index_ = UserIndexFile();
         suite::DeleteFileIfAny(index_);
         suite::MovePointer(100, 100);  // off the panel: no stray hover
@@ -192,7 +193,7 @@ protected:
     // Declared before run_: put back only after the program has gone.
     suite::RegistrySnapshot store_{HKEY_CURRENT_USER, kStoreKey};
     suite::RegistrySnapshot machine_{HKEY_LOCAL_MACHINE, kStoreKey};
-    suite::RegistrySnapshot sim_{HKEY_LOCAL_MACHINE, kSimKey};
+    suite::RegistrySnapshot sim_{HKEY_LOCAL_MACHINE, kSimKey, kSimView};
     suite::ProgramRun run_;
     std::string index_;
 };
@@ -222,20 +223,9 @@ TEST_F(StartupStoreTest, EmptyStoreComesBackAsTheDefaultItems) {
     EXPECT_FALSE(suite::SaveScreenshot(std::string("startup-defaults-") + LanguageTag()).empty());
     // Only the picture tells which background was drawn: the two differ in the subtitle and the
     // key hints, which no button covers.
-    const std::string exe = suite::DistFile("Corvela.exe");
-    const suite::Pixels korean = suite::DecodePngResource(exe, kBackgroundKorean);
-    const suite::Pixels english = suite::DecodePngResource(exe, kBackgroundEnglish);
-    ASSERT_FALSE(korean.Empty());
-    ASSERT_FALSE(english.Empty());
     suite::MovePointer(100, 100);  // no hover look near the hints
     suite::Settle(300);
-    const suite::BackgroundVerdict v = suite::CompareBackground(suite::CaptureScreen(&kPlaced), korean, english);
-    ASSERT_GT(v.pixels, 500) << "the two backgrounds should differ in many pixels";
-    if (KoreanSystem()) {
-        EXPECT_LT(v.toKorean * 4, v.toEnglish) << "background " << kBackgroundKorean << " expected";
-    } else {
-        EXPECT_LT(v.toEnglish * 4, v.toKorean) << "background " << kBackgroundEnglish << " expected";
-    }
+    EXPECT_TRUE(suite::ShowsLocaleBackground(kPlaced, kBackgroundKorean, kBackgroundEnglish, 500));
 
     CloseAndExpectGone(index_);
 
@@ -381,12 +371,8 @@ protected:
         ASSERT_TRUE(::CopyFileA(suite::DistFile("Corvela.exe").c_str(), corvela_.c_str(), FALSE));
         ASSERT_TRUE(
             ::CopyFileA(suite::DistFile("config.bin").c_str(), install_.Join("config.bin").c_str(), FALSE));
-        ASSERT_TRUE(::CopyFileA(suite::ToolFile("Stub.exe").c_str(), tray_.c_str(), FALSE))
-            << suite::ToolFile("Stub.exe");
-        const std::string ini = install_.Join("Perchlet.stub.ini");
-        ASSERT_TRUE(::WritePrivateProfileStringA("stub", "log", log_.c_str(), ini.c_str()));
-        ASSERT_TRUE(::WritePrivateProfileStringA("stub", "title", kTrayTitle, ini.c_str()));
-        ASSERT_TRUE(::WritePrivateProfileStringA("stub", "lifetime", "60000", ini.c_str()));
+        ASSERT_NO_FATAL_FAILURE(suite::InstallStub(install_.Path(), kTrayProgramFile, log_,
+                                                   {std::string("title=") + kTrayTitle, "lifetime=60000"}));
         ASSERT_EQ(nullptr, ::FindWindowA(nullptr, kTrayTitle));
     }
 
@@ -488,8 +474,8 @@ TEST_P(TrayMessageTest, ReportsAMissingTrayProgramThenShowsThePanel) {
     EXPECT_TRUE(WaitPlaced(panel));
     EXPECT_EQ(CustomLabels(3), ShownLabels(panel)) << Show(ShownLabels(panel));
     EXPECT_EQ(nullptr, ::FindWindowA(nullptr, kTrayTitle));
-    suite::Settle(500);
-    ASSERT_EQ(panel, ::FindWindowA(nullptr, kPanelTitle)) << "the panel closed after the message";
+    ASSERT_TRUE(suite::NeverWithin([&] { return ::FindWindowA(nullptr, kPanelTitle) != panel; }, 500))
+        << "the panel closed after the message";
     // It holds the activation again: leaving it closes it as always.
     suite::ClickAt(300, 300);
     EXPECT_TRUE(suite::WaitForWindowGone(kPanelTitle, kCloseTimeoutMs))

@@ -9,65 +9,9 @@
 namespace suite {
 namespace {
 
-#ifdef SUITE_PRODUCT_DIR
-constexpr char kCompiledProductDir[] = SUITE_PRODUCT_DIR;
-#else
-constexpr char kCompiledProductDir[] = "";
-#endif
-
-std::string ModuleFolder() {
-    char path[MAX_PATH] = {};
-    const DWORD n = ::GetModuleFileNameA(nullptr, path, sizeof(path));
-    if (n == 0 || n >= sizeof(path)) return std::string();
-    char* cut = std::strrchr(path, '\\');
-    if (cut) *cut = '\0';
-    return path;
-}
-
-void PumpOwnMessages() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
 void SendOne(INPUT& input) { ::SendInput(1, &input, sizeof(INPUT)); }
 
 }  // namespace
-
-std::string TestBuildDir() {
-    const std::string folder = ModuleFolder();  // <build>\tests
-    const std::size_t cut = folder.find_last_of('\\');
-    return cut == std::string::npos ? std::string(".") : folder.substr(0, cut);
-}
-
-std::string ProductDir() {
-    char named[MAX_PATH] = {};
-    const DWORD n = ::GetEnvironmentVariableA("SUITE_PRODUCT_DIR", named, sizeof(named));
-    if (n > 0 && n < sizeof(named)) return named;
-    return *kCompiledProductDir ? std::string(kCompiledProductDir) : TestBuildDir();
-}
-
-std::string DistDir() { return ProductDir() + "\\dist"; }
-
-std::string DistFile(const char* name) { return DistDir() + "\\" + name; }
-
-std::string ToolFile(const char* name) { return ProductDir() + "\\tools\\" + name; }
-
-std::string ReadFileText(const std::string& path) {
-    fw::KernelHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                        nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file || file.Get() == INVALID_HANDLE_VALUE) {
-        file.Release();  // INVALID_HANDLE_VALUE is not ours to close
-        return std::string();
-    }
-    std::string text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (::ReadFile(file.Get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) text.append(buffer, got);
-    return text;
-}
 
 ProgramRun::~ProgramRun() { Terminate(); }
 
@@ -119,20 +63,6 @@ void ProgramRun::Terminate() {
         ::TerminateProcess(process_.Get(), 1);
         ::WaitForSingleObject(process_.Get(), 5000);
     }
-}
-
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD stepMs) {
-    const DWORD start = ::GetTickCount();
-    for (;;) {
-        PumpOwnMessages();
-        if (condition()) return true;
-        if (::GetTickCount() - start >= timeoutMs) return condition();
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, stepMs, QS_ALLINPUT);
-    }
-}
-
-void Settle(DWORD ms) {
-    WaitUntil([] { return false; }, ms, 10);
 }
 
 HWND WaitForWindow(const char* title, DWORD timeoutMs, const char* windowClass) {
@@ -295,8 +225,7 @@ bool XdoTool(const std::string& arguments, DWORD timeoutMs) {
     static unsigned serial = 0;
     const std::string mark =
         "/tmp/suite-xdotool-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++serial);
-    std::string markWindows = "Z:" + mark;
-    for (char& c : markWindows) c = c == '/' ? '\\' : c;
+    const std::string markWindows = HostPath(mark);
     std::string commandLine = "/bin/sh -c \"/usr/bin/xdotool " + arguments + " && : > " + mark + "\"";
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
@@ -314,25 +243,10 @@ POINT ControlMiddle(HWND dialog, int id) {
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-bool FileExists(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool DeleteFileIfAny(const std::string& path) { return ::DeleteFileA(path.c_str()) || !FileExists(path); }
-
 std::wstring WindowTextW(HWND hwnd) {
     wchar_t text[1024] = {};
     ::GetWindowTextW(hwnd, text, 1024);
     return text;
-}
-
-std::wstring FromUtf8(const char* utf8) {
-    const int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-    if (n <= 1) return std::wstring();
-    std::wstring out(static_cast<std::size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8, -1, &out[0], n);
-    out.resize(static_cast<std::size_t>(n - 1));
-    return out;
 }
 
 bool EndProgramsWithWindow(const char* title, DWORD timeoutMs) {
@@ -350,74 +264,6 @@ bool EndProgramsWithWindow(const char* title, DWORD timeoutMs) {
         ::WaitForSingleObject(process.Get(), 5000);
     }
     return WaitForWindowGone(title, 2000);
-}
-
-bool SetDword(const char* keyPath, const char* name, DWORD value, HKEY root) {
-    fw::RegKey key;
-    if (::RegCreateKeyExA(root, keyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Put(), nullptr) !=
-        ERROR_SUCCESS)
-        return false;
-    return ::RegSetValueExA(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                            sizeof(value)) == ERROR_SUCCESS;
-}
-
-bool SetString(const char* keyPath, const char* name, const char* value, HKEY root) {
-    fw::RegKey key;
-    if (::RegCreateKeyExA(root, keyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Put(), nullptr) !=
-        ERROR_SUCCESS)
-        return false;
-    return ::RegSetValueExA(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                            static_cast<DWORD>(std::strlen(value) + 1)) == ERROR_SUCCESS;
-}
-
-bool ReadDword(const char* keyPath, const char* name, DWORD* value, HKEY root) {
-    DWORD type = 0;
-    DWORD size = sizeof(*value);
-    return ::SHGetValueA(root, keyPath, name, &type, value, &size) == ERROR_SUCCESS && type == REG_DWORD;
-}
-
-DWORD ReadDwordOr(const char* keyPath, const char* name, DWORD fallback, HKEY root) {
-    DWORD value = 0;
-    return ReadDword(keyPath, name, &value, root) ? value : fallback;
-}
-
-void DeleteTree(const char* keyPath, HKEY root) { ::SHDeleteKeyA(root, keyPath); }
-
-bool KeyExists(const char* keyPath, HKEY root) {
-    fw::RegKey key;
-    return ::RegOpenKeyExA(root, keyPath, 0, KEY_READ, key.Put()) == ERROR_SUCCESS;
-}
-
-int CountSubkeys(const char* keyPath, HKEY root) {
-    fw::RegKey key;
-    if (::RegOpenKeyExA(root, keyPath, 0, KEY_READ, key.Put()) != ERROR_SUCCESS) return -1;
-    DWORD count = 0;
-    if (::RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr, nullptr,
-                           nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-        return -1;
-    return static_cast<int>(count);
-}
-
-std::wstring ReadTextW(const char* keyPath, const char* name, HKEY root) {
-    const std::wstring path = FromUtf8(keyPath);
-    const std::wstring value = FromUtf8(name);
-    wchar_t text[1024] = {};
-    DWORD type = 0;
-    DWORD size = sizeof(text) - sizeof(wchar_t);
-    if (::SHGetValueW(root, path.c_str(), value.c_str(), &type, text, &size) != ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ))
-        return std::wstring();
-    return text;
-}
-
-std::string ReadText(const char* keyPath, const char* name, HKEY root) {
-    char text[1024] = {};
-    DWORD type = 0;
-    DWORD size = sizeof(text) - 1;
-    if (::SHGetValueA(root, keyPath, name, &type, text, &size) != ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ))
-        return std::string();
-    return text;
 }
 
 }  // namespace suite

@@ -5,31 +5,21 @@
 // with SendInput, and looks at files and registry values. Every wait is bounded.
 //
 // The test program must run in the same Wine prefix and on the same virtual desktop as the
-// programs it starts (scripts/winenv).
+// programs it starts (scripts/winenv). The waits, paths, encodings and registry helpers it uses
+// are the test support library's (tests/support).
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
+#include "Encoding.h"
 #include "Handles.h"
+#include "Paths.h"
+#include "Registry.h"
 #include "ScratchFolder.h"
+#include "SuiteContract.h"
+#include "Wait.h"
 
 namespace suite {
-
-// Windows path of the test program's own build folder (the parent of its tests folder).
-std::string TestBuildDir();
-// Windows path of the build folder whose programs are under test: the test program's own build,
-// or the product's i686 build that the test build of the product names (SUITE_PRODUCT_DIR, from
-// the environment or compiled in).
-std::string ProductDir();
-// "<product>\dist": the programs under test.
-std::string DistDir();
-// "<dist>\<name>".
-std::string DistFile(const char* name);
-// "<product>\tools\<name>": the test tools of the same build (Stub.exe, FirmwareCtl.exe, ...).
-std::string ToolFile(const char* name);
-// The whole text of a file; empty when it cannot be read.
-std::string ReadFileText(const std::string& path);
 
 // A program started from dist; terminated when the object goes, if still running, so that a
 // failing test leaves nothing behind.
@@ -62,12 +52,6 @@ private:
     fw::KernelHandle process_;
     DWORD pid_ = 0;
 };
-
-// Polls `condition` every `stepMs` (dispatching this thread's messages meanwhile) until it holds
-// or `timeoutMs` has passed; returns its last value.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD stepMs = 20);
-// Lets this thread's windows and the other programs run for `ms`.
-void Settle(DWORD ms);
 
 // A top-level window found by title (and class, when given) within `timeoutMs`; null otherwise.
 HWND WaitForWindow(const char* title, DWORD timeoutMs, const char* windowClass = nullptr);
@@ -117,30 +101,10 @@ bool DragWindow(HWND window, POINT grip, int dx, int dy, int steps = 10);
 // point) is off by far more.
 bool DraggedTo(HWND window, const RECT& from, int dx, int dy);
 
-bool FileExists(const std::string& path);
-bool DeleteFileIfAny(const std::string& path);
-
 // The window's text as the program set it, whatever the code page of this process.
 std::wstring WindowTextW(HWND hwnd);
-// UTF-16 of UTF-8 text (test sources hold their Korean texts in UTF-8).
-std::wstring FromUtf8(const char* utf8);
 // Ends the programs that own a top-level window titled `title`: WM_CLOSE first, then, for a
 // program still there after `timeoutMs`, TerminateProcess. True when no such window is left.
 bool EndProgramsWithWindow(const char* title, DWORD timeoutMs);
-
-// Registry access under HKEY_CURRENT_USER (or `root`).
-bool SetDword(const char* keyPath, const char* name, DWORD value, HKEY root = HKEY_CURRENT_USER);
-bool SetString(const char* keyPath, const char* name, const char* value, HKEY root = HKEY_CURRENT_USER);
-bool ReadDword(const char* keyPath, const char* name, DWORD* value, HKEY root = HKEY_CURRENT_USER);
-// The number, or `fallback` when it is missing or not a REG_DWORD.
-DWORD ReadDwordOr(const char* keyPath, const char* name, DWORD fallback, HKEY root = HKEY_CURRENT_USER);
-void DeleteTree(const char* keyPath, HKEY root = HKEY_CURRENT_USER);
-bool KeyExists(const char* keyPath, HKEY root = HKEY_CURRENT_USER);
-// Number of subkeys of the key; -1 when it cannot be opened.
-int CountSubkeys(const char* keyPath, HKEY root = HKEY_CURRENT_USER);
-// A text value read as UTF-16 (Korean names intact in any locale); empty when missing.
-std::wstring ReadTextW(const char* keyPath, const char* name, HKEY root = HKEY_CURRENT_USER);
-// The same in this process's ANSI code page (as the programs read it).
-std::string ReadText(const char* keyPath, const char* name, HKEY root = HKEY_CURRENT_USER);
 
 }  // namespace suite

@@ -20,13 +20,14 @@
 
 namespace suite::tray {
 
-inline constexpr char kTitle[] = "Cor Vela";
-inline constexpr char kFrameClass[] = "Perchlet.Frame";
-inline constexpr char kNotifyClass[] = "Perchlet.TrayNotify";
-inline constexpr char kMutexName[] = "The Program is System Tray of Corvela ";
+// The names other programs reach it by (SuiteContract.h).
+inline constexpr const char* kTitle = kTrayWindowTitle;
+inline constexpr const char* kFrameClass = kTrayFrameClass;
+inline constexpr const char* kNotifyClass = kTrayNotifyClass;
+inline constexpr const char* kMutexName = kTrayMutexName;
+inline constexpr UINT kExitMessage = UWM_TRAY_EXIT;
 inline constexpr UINT kIconId = 129;
 inline constexpr UINT kCallbackMessage = WM_USER + 10;  // 1034
-inline constexpr UINT kExitMessage = 3935;
 inline constexpr UINT kCommandExit = 32772;
 inline constexpr UINT kCommandAbout = 32773;
 inline constexpr DWORD kTimeoutMs = 15000;

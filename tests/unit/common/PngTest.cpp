@@ -1,11 +1,10 @@
-#include "GdiplusSession.h"
-#include "PngPicture.h"
-#include "PngResource.h"
 #include "PictureCache.h"
+#include "PngResource.h"
 
 #include <gtest/gtest.h>
 
 #include "Canvas.h"
+#include "GdiplusTest.h"
 #include "Handles.h"
 #include "test_resources.h"
 
@@ -15,18 +14,7 @@ constexpr COLORREF kBackground = RGB(0, 255, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-class PngTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { session_ = new CGdiplusSession; }
-    static void TearDownTestSuite() {
-        delete session_;
-        session_ = nullptr;
-    }
-    void SetUp() override { ASSERT_TRUE(session_->Ok()) << "GdiplusStartup: " << session_->StartStatus(); }
-
-    static CGdiplusSession* session_;
-};
-CGdiplusSession* PngTest::session_ = nullptr;
+using PngTest = GdiplusTest;
 
 // A 32 x 16 canvas, filled with the background colour.
 class Canvas : public suite::Canvas {
@@ -55,68 +43,9 @@ TEST_F(PngTest, MissingResourceLoadsNothing) {
     EXPECT_FALSE(png.Load(IDR_TWO_TONE_RAW));  // only the type "PNG" counts
 }
 
-TEST_F(PngTest, PictureDecodesAtItsSize) {
-    CPngPicture picture(IDP_TWO_TONE);
-    ASSERT_TRUE(picture.Ok());
-    EXPECT_EQ(8u, picture.Width());
-    EXPECT_EQ(4u, picture.Height());
-}
-
-TEST_F(PngTest, UndecodablePicturesFailQuietly) {
-    Canvas canvas;
-    CPngPicture missing(IDP_MISSING);
-    CPngPicture broken(IDP_BROKEN);
-    CPngPicture none(static_cast<IStream*>(nullptr));
-    for (CPngPicture* p : {&missing, &broken, &none}) {
-        EXPECT_FALSE(p->Ok());
-        EXPECT_EQ(nullptr, p->Image());
-        EXPECT_EQ(0u, p->Width());
-        EXPECT_FALSE(p->Draw(canvas.Get(), 0, 0));
-        EXPECT_FALSE(p->DrawPart(canvas.Get(), 0, 0, 0, 0, 4, 4));
-    }
-    EXPECT_EQ(kBackground, canvas.At(0, 0));
-    EXPECT_FALSE(DrawPng(canvas.Get(), nullptr, 0, 0));
-}
-
-TEST_F(PngTest, KeptStreamDecodesAgainAtEveryPaint) {
-    CPngResource png;
-    ASSERT_TRUE(png.Load(IDP_TWO_TONE));
-    for (int paint = 0; paint < 3; ++paint) {
-        Canvas canvas;
-        ASSERT_TRUE(DrawPng(canvas.Get(), png.Stream(), 1, 1)) << "paint " << paint;
-        EXPECT_EQ(kRed, canvas.At(2, 2)) << "paint " << paint;
-    }
-}
-
-TEST_F(PngTest, DrawPlacesScalesAndCropsInPixels) {
-    CPngPicture picture(IDP_TWO_TONE);
-    ASSERT_TRUE(picture.Ok());
-    {
-        Canvas canvas;
-        ASSERT_TRUE(picture.Draw(canvas.Get(), 2, 3));
-        EXPECT_EQ(kBackground, canvas.At(1, 4));
-        EXPECT_EQ(kRed, canvas.At(3, 4));
-        EXPECT_EQ(kBlue, canvas.At(8, 5));
-        EXPECT_EQ(kBackground, canvas.At(11, 5));  // 8 wide: ends at x = 9
-        EXPECT_EQ(kBackground, canvas.At(5, 8));   // 4 high: ends at y = 6
-    }
-    {
-        Canvas canvas;
-        ASSERT_TRUE(picture.Draw(canvas.Get(), 0, 0, 32, 16));
-        EXPECT_EQ(kRed, canvas.At(4, 8));
-        EXPECT_EQ(kBlue, canvas.At(28, 8));
-    }
-    {
-        Canvas canvas;
-        ASSERT_TRUE(picture.DrawPart(canvas.Get(), 0, 0, 4, 0, 4, 4));
-        EXPECT_EQ(kBlue, canvas.At(1, 1));
-        EXPECT_EQ(kBackground, canvas.At(6, 1));
-    }
-}
-
 // Each picture is decoded once, at the size it is asked for, and then drawn from what was kept;
 // a picture that cannot be had is not tried again.
-TEST_F(PngTest, CacheDecodesEachPictureOnceAndDrawsItAsThePictureWould) {
+TEST_F(PngTest, CacheDecodesEachPictureOnceAndDrawsItInPixels) {
     CPictureCache cache;
     const CDecodedPicture* own = cache.Get(IDP_TWO_TONE);
     ASSERT_NE(nullptr, own);
@@ -157,12 +86,11 @@ TEST_F(PngTest, CacheDecodesEachPictureOnceAndDrawsItAsThePictureWould) {
         }
     }
     // What is kept is plain GDI: it still draws once GDI+ is gone.
-    delete session_;
-    session_ = nullptr;
+    session_.reset();
     Canvas canvas;
     EXPECT_TRUE(own->Draw(canvas.Get(), 0, 0));
     EXPECT_EQ(kRed, canvas.At(1, 1));
-    session_ = new CGdiplusSession;
+    session_ = std::make_unique<CGdiplusSession>();
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "Dialog.h"
 #include "MessageMap.h"
+#include "Wait.h"
 #include "test_ids.h"
 
 namespace {
@@ -169,12 +170,7 @@ TEST_F(RegisteredWindow, IsBoundFromItsFirstMessageAndRoutesThroughItsMap) {
     EXPECT_FALSE(w.Create(kClassName, "again", WS_POPUP, 0, 0, 0, 1, 1)) << "one window per object";
 
     ::SetTimer(w.Handle(), 42, 1, nullptr);
-    MSG msg;
-    const DWORD until = ::GetTickCount() + 2000;
-    while (w.log.back() != "timer 42" && ::GetTickCount() < until) {
-        if (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-        else ::Sleep(1);
-    }
+    suite::WaitUntil([&] { return w.log.back() == "timer 42"; }, 2000, 1);
     EXPECT_EQ(6, ::SendMessageA(w.Handle(), kPing, 5, 0));
     // A handler that throws leaves the window working; the exception stays inside.
     EXPECT_EQ(0, ::SendMessageA(w.Handle(), kThrow, 0, 0));

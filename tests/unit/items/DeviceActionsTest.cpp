@@ -7,7 +7,6 @@
 
 #include "DeviceActions.h"
 #include "ItemsTestSupport.h"
-#include "WmiConnection.h"
 
 namespace {
 
@@ -45,23 +44,21 @@ TEST(ToggledRadioWordTest, FlipsOneBitAndClearsTheHighBitsOnlyWhenClearing) {
 class FirmwareTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(SimulatorRegistered())
+        ASSERT_TRUE(SimRegistered())
             << "the WMI locator of this prefix is not the firmware simulator; run under scripts/winenv "
                "with WINENV_BUILD=<build>";
-        SetSimWord("FailGet", 0);
-        SetSimWord("0_49", 0x3);
-        ConnectWmi(acpi_, connected_);
-        ASSERT_EQ(1, connected_);
+        SimSet("FailGet", 0);
+        SimSet("0_49", 0x3);
+        ASSERT_TRUE(acpi_.Connect());
     }
     void TearDown() override {
-        SetSimWord("FailGet", 0);
-        ReleaseWmi(acpi_, connected_);
+        SimSet("FailGet", 0);
+        acpi_.Release();
     }
 
     ScratchFolder folder_{"device"};
     ScratchStore store_;
     CWAcpi acpi_;
-    int connected_ = 0;
     RecordingPower power_;
     CDeviceActions device_{acpi_, Texts(), store_.Store(), power_, folder_.Path()};
 };
@@ -70,7 +67,7 @@ TEST_F(FirmwareTest, TogglesWriteTheFlippedWordAndTellTheOnScreenDisplay) {
     const std::string log = folder_.Join("osd.log");
     InstallStub(folder_.Path(), "Osd.exe", log, {"title=" + Texts().osdWindowTitle, "lifetime=60000"});
     RunningStub osd(folder_.Join("Osd.exe"), log);
-    ASSERT_TRUE(osd.Ready()) << ReadWholeFile(log);
+    ASSERT_TRUE(osd.Ready()) << ReadFileText(log);
 
     const struct {
         bool wlan;
@@ -83,14 +80,14 @@ TEST_F(FirmwareTest, TogglesWriteTheFlippedWordAndTellTheOnScreenDisplay) {
     };
     int wlanPresses = 0, bluetoothPresses = 0;
     for (const auto& c : cases) {
-        SetSimWord("0_49", c.before);
+        SimSet("0_49", c.before);
         EXPECT_EQ(1, c.wlan ? device_.ToggleWirelessLan() : device_.ToggleBluetooth());
-        EXPECT_EQ(c.after, SimWord("0_49")) << std::hex << c.before;
+        EXPECT_EQ(c.after, SimGet("0_49")) << std::hex << c.before;
         (c.wlan ? wlanPresses : bluetoothPresses)++;
     }
-    ::Sleep(300);
+    suite::WaitUntil([&] { return LogLinesWith(log, " msg 3936 ").size() >= 4u; }, 5000);
     EXPECT_EQ(static_cast<std::size_t>(wlanPresses), LogLinesWith(log, " msg 3936 1 0").size())
-        << ReadWholeFile(log);
+        << ReadFileText(log);
     EXPECT_EQ(static_cast<std::size_t>(bluetoothPresses), LogLinesWith(log, " msg 3936 2 0").size());
 }
 
@@ -100,22 +97,22 @@ TEST_F(FirmwareTest, UnreadableRadioWordIsNotOverwrittenButTheDisplayStillHears)
     RunningStub osd(folder_.Join("Osd.exe"), log);
     ASSERT_TRUE(osd.Ready());
 
-    SetSimWord("0_49", 0x102);
-    SetSimWord("FailGet", 1);
+    SimSet("0_49", 0x102);
+    SimSet("FailGet", 1);
     EXPECT_EQ(0, device_.ToggleWirelessLan());
     EXPECT_EQ(0, device_.ToggleBluetooth());
-    EXPECT_EQ(0x102u, SimWord("0_49"));
-    ::Sleep(300);
+    EXPECT_EQ(0x102u, SimGet("0_49"));
+    suite::WaitUntil([&] { return LogLinesWith(log, " msg 3936 ").size() >= 2u; }, 5000);
     EXPECT_EQ(1u, LogLinesWith(log, " msg 3936 1 0").size());
     EXPECT_EQ(1u, LogLinesWith(log, " msg 3936 2 0").size());
 }
 
 TEST_F(FirmwareTest, TogglesWithoutTheDisplayWindowPostNothing) {
     ASSERT_EQ(nullptr, ::FindWindowA(nullptr, Texts().osdWindowTitle.c_str()));
-    SetSimWord("0_49", 0x0);
+    SimSet("0_49", 0x0);
     EXPECT_EQ(1, device_.ToggleWirelessLan());
     EXPECT_EQ(1, device_.ToggleBluetooth());
-    EXPECT_EQ(0x3u, SimWord("0_49"));
+    EXPECT_EQ(0x3u, SimGet("0_49"));
 }
 
 // The captions of the radio items, as the panel writes them at its start.
@@ -143,22 +140,22 @@ TEST_F(FirmwareTest, AdministratorCaptionsNameWhatAPressWillDo) {
         {0x3, c.wlanOff, c.btOff}, {0xFFFFFF00, c.wlanOn, c.btOn},
     };
     for (const auto& k : cases) {
-        SetSimWord("0_49", k.word);
+        SimSet("0_49", k.word);
         EXPECT_EQ(1, device_.SyncRadioCaptions());
         EXPECT_EQ(k.wlan, store_.Text(kAirvaneKey, value)) << std::hex << k.word;
         EXPECT_EQ(k.bluetooth, store_.Text(kBluevaneKey, value)) << std::hex << k.word;
     }
     EXPECT_EQ("<missing>", store_.Text(kAirvaneKey, other));
-    EXPECT_EQ(0xFFFFFF00u, SimWord("0_49")) << "reading the captions must not switch a radio";
+    EXPECT_EQ(0xFFFFFF00u, SimGet("0_49")) << "reading the captions must not switch a radio";
 }
 
 TEST_F(FirmwareTest, UnreadableRadioWordLeavesTheCaptionsAsTheyAre) {
     const CaptionTexts c = ExpectedCaptions();
     const char* value = KoreanInterface() ? "0x412" : "0x409";
-    SetSimWord("0_49", 0x1);
+    SimSet("0_49", 0x1);
     ASSERT_EQ(1, device_.SyncRadioCaptions());
-    SetSimWord("0_49", 0x2);
-    SetSimWord("FailGet", 1);
+    SimSet("0_49", 0x2);
+    SimSet("FailGet", 1);
     EXPECT_EQ(0, device_.SyncRadioCaptions());
     EXPECT_EQ(c.wlanOff, store_.Text(kAirvaneKey, value));
     EXPECT_EQ(c.btOn, store_.Text(kBluevaneKey, value));
@@ -168,7 +165,7 @@ TEST_F(FirmwareTest, NeutralCaptionsWhateverTheRadios) {
     const CaptionTexts c = ExpectedCaptions();
     const char* value = KoreanInterface() ? "0x412" : "0x409";
     for (DWORD word : {0x0u, 0x3u}) {
-        SetSimWord("0_49", word);
+        SimSet("0_49", word);
         EXPECT_EQ(1, device_.ResetRadioCaptions());
         EXPECT_EQ(c.wlanOnOff, store_.Text(kAirvaneKey, value));
         EXPECT_EQ(c.btOnOff, store_.Text(kBluevaneKey, value));
@@ -216,12 +213,11 @@ TEST_F(PowerTest, StandbyAndHibernationFallBackToTheSuspendProgram) {
         if (c.argument) {
             ASSERT_TRUE(WaitForText(log_, " end ")) << "Suspend.exe did not run";
             std::vector<std::string> args = LogLinesWith(log_, " arg ");
-            ASSERT_EQ(1u, args.size()) << ReadWholeFile(log_);
+            ASSERT_EQ(1u, args.size()) << ReadFileText(log_);
             EXPECT_NE(std::string::npos, args[0].find(std::string(" arg 1 ") + c.argument));
-            EXPECT_EQ(1u, LogLinesWith(log_, " cwd " + folder_.Path()).size()) << ReadWholeFile(log_);
+            EXPECT_EQ(1u, LogLinesWith(log_, " cwd " + folder_.Path()).size()) << ReadFileText(log_);
         } else {
-            ::Sleep(500);
-            EXPECT_EQ("", ReadWholeFile(log_));
+            EXPECT_TRUE(NothingStarted(log_, 500)) << ReadFileText(log_);
         }
     }
 }
@@ -243,7 +239,7 @@ TEST_F(PowerTest, BrightnessExplainsTheKeysThenStartsTheBar) {
     std::vector<std::string> args = LogLinesWith(log, " arg ");
     ASSERT_EQ(1u, args.size());
     EXPECT_NE(std::string::npos, args[0].find(" arg 1 2"));
-    EXPECT_EQ(1u, LogLinesWith(log, " cwd " + folder_.Path()).size()) << ReadWholeFile(log);
+    EXPECT_EQ(1u, LogLinesWith(log, " cwd " + folder_.Path()).size()) << ReadFileText(log);
 }
 
 }  // namespace

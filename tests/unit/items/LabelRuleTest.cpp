@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "DeviceActions.h"
+#include "FixedRights.h"
 #include "ItemDispatch.h"
 #include "ItemPages.h"
 #include "ItemsTestSupport.h"

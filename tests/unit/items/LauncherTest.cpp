@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "FixedRights.h"
 #include "ItemsTestSupport.h"
 #include "ProgramLauncher.h"
 
@@ -48,12 +49,7 @@ protected:
     // The stub's log once it has ended.
     static std::string Finished(const std::string& log) {
         WaitForText(log, " end ", 5000);
-        return ReadWholeFile(log);
-    }
-    // The log of a program that must not have started: a stub started by a launch logs at once.
-    static std::string NothingStarted(const std::string& log) {
-        ::Sleep(300);
-        return ReadWholeFile(log);
+        return ReadFileText(log);
     }
     static void ExpectStarted(const std::string& log, const std::string& folder,
                               const char* argument = nullptr) {
@@ -116,7 +112,7 @@ TEST_F(LauncherTest, ProgramFilesLaunchesStartWhatIsInstalledForAnyUser) {
 
         EXPECT_EQ(0, Run(row.launch, true, &seen));
         ExpectMessage(seen, Texts().missingProgram);
-        EXPECT_EQ("", NothingStarted(log));
+        EXPECT_TRUE(NothingStarted(log)) << ReadFileText(log);
 
         InstallStub(folder, row.file, log);
         for (bool administrator : {true, false}) {
@@ -161,9 +157,9 @@ TEST_F(LauncherTest, RunningMagnifierIsOnlyWokenThroughItsWindow) {
     EXPECT_EQ(0, Run(&CProgramLauncher::LaunchLoupette, false, &seen));
     EXPECT_TRUE(seen.empty());
     ASSERT_TRUE(WaitForText(log, " msg 1035 0 0"));
-    ::Sleep(300);
-    EXPECT_EQ(1u, LogLinesWith(log, " msg 1035 ").size());
-    EXPECT_EQ("", ReadWholeFile(startLog)) << "a running magnifier is never started again";
+    EXPECT_TRUE(suite::NeverWithin([&] { return LogLinesWith(log, " msg 1035 ").size() > 1; }, 300))
+        << "woken more than once";
+    EXPECT_EQ("", ReadFileText(startLog)) << "a running magnifier is never started again";
 }
 
 TEST_F(LauncherTest, MissingMagnifierIsReportedAndNothingIsPosted) {
@@ -189,7 +185,7 @@ TEST_F(LauncherTest, InstalledMagnifierIsStartedInItsFolder) {
     EXPECT_EQ(0, Run(&CProgramLauncher::LaunchLoupette, false, &seen));
     EXPECT_TRUE(seen.empty());
     ASSERT_TRUE(WaitForText(log, " window "));
-    EXPECT_EQ(1u, LogLinesWith(log, " cwd " + installed).size()) << ReadWholeFile(log);
+    EXPECT_EQ(1u, LogLinesWith(log, " cwd " + installed).size()) << ReadFileText(log);
     // Whether the new window was up within the wait is the magnifier's matter; at most one wake-up.
     EXPECT_LE(LogLinesWith(log, " msg 1035 ").size(), 1u);
     CloseWindowsOfClass(kLoupetteWindowClass);
@@ -210,9 +206,8 @@ TEST_F(LauncherTest, RunListProgramsNeedAnAdministrator) {
         EXPECT_EQ(0, Run(launch, false, &seen));
         ExpectMessage(seen, Texts().adminOnly);
     }
-    ::Sleep(300);
-    EXPECT_EQ("", ReadWholeFile(log));
-    EXPECT_EQ("", ReadWholeFile(ambroselLog));
+    EXPECT_TRUE(NothingStarted(log)) << ReadFileText(log);
+    EXPECT_EQ("", ReadFileText(ambroselLog));
 
     std::vector<SeenMessage> seen;
     EXPECT_EQ(0, Run(&CProgramLauncher::LaunchNetquill, true, &seen));
@@ -254,7 +249,7 @@ TEST_F(LauncherTest, RunValuesThatLeadNowhereAreReported) {
             ExpectStarted(log, folder + "\\");
         } else {
             ExpectMessage(seen, Texts().missingProgram);
-            EXPECT_EQ("", NothingStarted(log));
+            EXPECT_TRUE(NothingStarted(log)) << ReadFileText(log);
         }
     }
 }
@@ -270,8 +265,7 @@ TEST_F(LauncherTest, SettingsProgramBesideThePanelNeedsAnAdministrator) {
     EXPECT_EQ(0, Run(&CProgramLauncher::LaunchOxtane, false, &seen));
     ExpectMessage(seen, KoreanInterface() ? Ansi("컴퓨터 관리자 계정에서만 사용할 수 있습니다.")
                                           : std::string("Use Only Administrator."));
-    ::Sleep(300);
-    EXPECT_EQ("", ReadWholeFile(log));
+    EXPECT_TRUE(NothingStarted(log)) << ReadFileText(log);
 
     EXPECT_EQ(1, Run(&CProgramLauncher::LaunchOxtane, true, &seen));
     EXPECT_TRUE(seen.empty());

@@ -5,7 +5,6 @@
 // system tests.)
 #include <gtest/gtest.h>
 
-#include "Application.h"
 #include "ItemsTestSupport.h"
 #include "MonitorDlg.h"
 #include "SubDialog.h"
@@ -15,18 +14,9 @@ namespace {
 class MonitorDlgTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(SimulatorRegistered());
-        for (const char* name : {"FailConnect", "Writes", "Connections"}) SetSimWord(name, 0);
-        SetSimWord("0_230", 0x40);
-    }
-
-    static void Pump() {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (fw::PreTranslate(msg)) continue;
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
+        ASSERT_TRUE(SimRegistered());
+        for (const char* name : {"FailConnect", "Writes", "Connections"}) SimSet(name, 0);
+        SimSet("0_230", 0x40);
     }
 };
 
@@ -43,7 +33,7 @@ InsideRun* g_inside = nullptr;
 void CALLBACK ActInsideRun(HWND, UINT, UINT_PTR timer, DWORD) {
     if (!g_inside || !g_inside->dialog->Handle()) return;  // not up yet: the next tick
     ::KillTimer(nullptr, timer);
-    g_inside->connectionsWhileOpen = SimWord("Connections", 0);
+    g_inside->connectionsWhileOpen = SimGet("Connections", 0);
     g_inside->owner = ::GetWindow(g_inside->dialog->Handle(), GW_OWNER);
     ISubDialog& sub = *g_inside->dialog;
     if (g_inside->close) {
@@ -68,8 +58,8 @@ TEST_F(MonitorDlgTest, RunAsThePanelRunsItWritesOnceAndLetsTheFirmwareGoFirst) {
     ASSERT_NE(nullptr, panel);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.close ? "the panel's Close" : "two clicks");
-        SetSimWord("Writes", 0);
-        SetSimWord("0_230", 0x40);
+        SimSet("Writes", 0);
+        SimSet("0_230", 0x40);
         CMonitorDlg dialog;
         InsideRun inside{&dialog, c.close};
         g_inside = &inside;
@@ -79,9 +69,9 @@ TEST_F(MonitorDlgTest, RunAsThePanelRunsItWritesOnceAndLetsTheFirmwareGoFirst) {
         EXPECT_EQ(c.result, result);
         EXPECT_EQ(1u, inside.connectionsWhileOpen);
         EXPECT_EQ(panel, inside.owner);
-        EXPECT_EQ(0u, SimWord("Connections", 0)) << "the dialog kept the firmware connection";
-        EXPECT_EQ(c.writes, SimWord("Writes"));
-        EXPECT_EQ(c.word, SimWord("0_230"));
+        EXPECT_EQ(0u, SimGet("Connections", 0)) << "the dialog kept the firmware connection";
+        EXPECT_EQ(c.writes, SimGet("Writes"));
+        EXPECT_EQ(c.word, SimGet("0_230"));
         EXPECT_TRUE(::IsWindowEnabled(panel)) << "the owner is given back";
     }
     ::DestroyWindow(panel);
@@ -101,7 +91,7 @@ TEST_F(MonitorDlgTest, DraggingStartsFromTheScreenPoint) {
     EXPECT_EQ(static_cast<WPARAM>(HTCAPTION), posted.wParam);
     EXPECT_EQ(MAKELPARAM(expected.x, expected.y), posted.lParam);
     dialog.CloseAction();
-    Pump();
+    suite::PumpMessages();
 }
 
 }  // namespace

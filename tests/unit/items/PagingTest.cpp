@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "FixedRights.h"
 #include "ItemPages.h"
 #include "ItemsTestSupport.h"
 #include "KeyNavigation.h"
@@ -156,8 +157,8 @@ TEST_F(PagingTest, PagesForEveryListLength) {
                 EXPECT_EQ(labelsBefore, panel.labels);
             }
             EXPECT_EQ(step.page, pages.Fields().page);
-            EXPECT_EQ(step.up ? 1 : 0, pages.Fields().upShown);
-            EXPECT_EQ(step.down ? 1 : 0, pages.Fields().downShown);
+            EXPECT_EQ(step.up, pages.Fields().upShown);
+            EXPECT_EQ(step.down, pages.Fields().downShown);
             EXPECT_EQ(step.lastPageCount, pages.Fields().lastPageCount);
             EXPECT_EQ(step.up, panel.Shown(kUpId));
             EXPECT_EQ(step.down, panel.Shown(kDownId));

@@ -1,5 +1,5 @@
 // The hot-spot button's pointer handling, driven by messages on a window of the test's own that
-// plays the panel (titled "Corvela", so the button's movement reports reach it).
+// plays the panel (titled as the panel, so the button's movement reports reach it).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,20 +8,10 @@
 #include "Canvas.h"
 #include "Handles.h"
 #include "HotspotBtn.h"
+#include "MessageRecorder.h"
+#include "Wait.h"
 
 namespace {
-
-struct Posted {
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-std::vector<Posted> g_received;
-
-LRESULT CALLBACK PanelStandIn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND || message == UWM_PANEL_HOVER) g_received.push_back({message, wParam, lParam});
-    return ::DefWindowProcA(hwnd, message, wParam, lParam);
-}
 
 const int kFirstId = 2001;
 const int kSecondId = 2002;
@@ -29,28 +19,19 @@ const int kSecondId = 2002;
 class HotspotBtnTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = &PanelStandIn;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.lpszClassName = "HotspotBtnTestPanel";
-        ::RegisterClassA(&wc);
-        parent_ = ::CreateWindowExA(0, wc.lpszClassName, "Corvela", WS_POPUP | WS_VISIBLE, 300, 100, 212, 561,
-                                    nullptr, nullptr, wc.hInstance, nullptr);
         ASSERT_NE(nullptr, parent_);
         MakeButton(kFirstId, 72, first_);
         MakeButton(kSecondId, 123, second_);
         ::SetCursorPos(1000, 10);  // keep the real pointer out of the play
         ::SetForegroundWindow(parent_);
         Pump();
-        g_received.clear();
+        panel_.Clear();
     }
     void TearDown() override {
         ::ReleaseCapture();
         first_.Detach();
         second_.Detach();
-        if (parent_) ::DestroyWindow(parent_);
         Pump();
-        g_received.clear();
     }
 
     void MakeButton(int id, int top, CHotspotBtn& button) {
@@ -63,33 +44,24 @@ protected:
     }
 
 public:
-    static void Pump() {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
+    static void Pump() { suite::PumpMessages(); }
 
 protected:
     static void Send(CHotspotBtn& b, UINT message, int x, int y, WPARAM keys = 0) {
         ::SendMessageA(b.Handle(), message, keys, MAKELPARAM(x, y));
     }
-    static int Clicks(int id) {
-        int n = 0;
-        for (const Posted& p : g_received)
-            if (p.message == WM_COMMAND && LOWORD(p.wParam) == id && HIWORD(p.wParam) == BN_CLICKED) ++n;
-        return n;
-    }
+    int Clicks(int id) const { return panel_.Clicks(id); }
 
-    HWND parent_ = nullptr;
+    // The panel the buttons report to, found by its title as the real one is.
+    suite::MessageRecorder panel_{kPanelTitle, {WM_COMMAND, UWM_PANEL_HOVER}, RECT{300, 100, 512, 661}};
+    HWND parent_ = panel_.Handle();
     CHotspotBtn first_;
     CHotspotBtn second_;
 };
 
 TEST_F(HotspotBtnTest, ClickInsideNotifiesTheParentOnce) {
     Send(first_, WM_MOUSEMOVE, 10, 10);
-    EXPECT_EQ(1, first_.tracking);
+    EXPECT_TRUE(first_.tracking);
     EXPECT_EQ(first_.Handle(), ::GetCapture());
     EXPECT_EQ(first_.Handle(), ::GetFocus());
     Send(first_, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
@@ -99,7 +71,7 @@ TEST_F(HotspotBtnTest, ClickInsideNotifiesTheParentOnce) {
     EXPECT_EQ(1, Clicks(kFirstId));
     // After the release the hover stays until the pointer moves again; the capture is gone.
     EXPECT_EQ(CHotspotBtn::kHover, first_.stateFlags);
-    EXPECT_EQ(0, first_.tracking);
+    EXPECT_FALSE(first_.tracking);
     EXPECT_EQ(nullptr, ::GetCapture());
 }
 
@@ -107,7 +79,7 @@ TEST_F(HotspotBtnTest, PressDragOffReleaseDoesNotClick) {
     Send(first_, WM_MOUSEMOVE, 10, 10);
     Send(first_, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
     Send(first_, WM_MOUSEMOVE, 250, 10, MK_LBUTTON);  // beyond the right edge
-    EXPECT_EQ(0, first_.tracking);
+    EXPECT_FALSE(first_.tracking);
     EXPECT_EQ(0, first_.stateFlags);
     EXPECT_EQ(CHotspotBtn::kHighlightRestOffset, first_.highlightOffset);
     Send(first_, WM_LBUTTONUP, 250, 10);
@@ -124,9 +96,8 @@ TEST_F(HotspotBtnTest, EveryMovementIsReportedInScreenCoordinates) {
     // The real pointer may add reports of its own (a window that appears under it gets a move):
     // the two sent moves must be reported once each, in order, in screen coordinates.
     std::vector<POINT> reported;
-    for (const Posted& p : g_received)
-        if (p.message == UWM_PANEL_HOVER)
-            reported.push_back(POINT{static_cast<LONG>(p.wParam), static_cast<LONG>(p.lParam)});
+    for (const suite::RecordedMessage& p : panel_.Of(UWM_PANEL_HOVER))
+        reported.push_back(POINT{static_cast<LONG>(p.wParam), static_cast<LONG>(p.lParam)});
     auto at = [&](int x, int y) {
         return std::find_if(reported.begin(), reported.end(),
                             [&](const POINT& q) { return q.x == r.left + x && q.y == r.top + y; });
@@ -146,27 +117,28 @@ TEST_F(HotspotBtnTest, OnlyOneButtonShowsTheHoverLook) {
     ASSERT_EQ(CHotspotBtn::kHover, first_.stateFlags);
     Send(second_, WM_MOUSEMOVE, 10, 10);
     EXPECT_EQ(0, first_.stateFlags);
-    EXPECT_EQ(0, first_.tracking);
+    EXPECT_FALSE(first_.tracking);
     EXPECT_EQ(CHotspotBtn::kHover, second_.stateFlags);
-    EXPECT_EQ(1, second_.tracking);
+    EXPECT_TRUE(second_.tracking);
     EXPECT_EQ(second_.Handle(), ::GetCapture());
 }
 
 TEST_F(HotspotBtnTest, SetButtonState) {
+    using State = CHotspotBtn::ButtonState;
     struct Step {
-        int n;
+        State state;
         BYTE expected;
-    } steps[] = {{2, CHotspotBtn::kHover},
-                 {3, CHotspotBtn::kHover | CHotspotBtn::kPressed},
-                 {4, CHotspotBtn::kHover | CHotspotBtn::kPressed | CHotspotBtn::kMarked},
-                 {7, CHotspotBtn::kHover | CHotspotBtn::kPressed | CHotspotBtn::kMarked},
-                 {5, 0},
-                 {4, CHotspotBtn::kMarked},
-                 {0, CHotspotBtn::kMarked},
-                 {1, 0}};
+    } steps[] = {{State::kHover, CHotspotBtn::kHover},
+                 {State::kPressed, CHotspotBtn::kHover | CHotspotBtn::kPressed},
+                 {State::kMarked, CHotspotBtn::kHover | CHotspotBtn::kPressed | CHotspotBtn::kMarked},
+                 {static_cast<State>(7), CHotspotBtn::kHover | CHotspotBtn::kPressed | CHotspotBtn::kMarked},
+                 {State::kIdle, 0},
+                 {State::kMarked, CHotspotBtn::kMarked},
+                 {static_cast<State>(0), CHotspotBtn::kMarked},
+                 {State::kNormal, 0}};
     for (const Step& s : steps) {
-        first_.SetButtonState(s.n);
-        EXPECT_EQ(s.expected, first_.stateFlags) << s.n;
+        first_.SetButtonState(s.state);
+        EXPECT_EQ(s.expected, first_.stateFlags) << static_cast<int>(s.state);
     }
 }
 
@@ -212,13 +184,14 @@ bool operator==(const LabelInk& a, const LabelInk& b) { return a.top == b.top &&
 LabelInk RepaintedLabelInk(HWND button, const LabelInk& before) {
     ::InvalidateRect(button, nullptr, TRUE);
     LabelInk now = before;
-    for (int tries = 0; tries < 150; ++tries) {
-        HotspotBtnTest::Pump();
-        ::Sleep(20);
-        LabelInk next = CaptureLabelInk(button);
-        if (!(next == before) && next == now) return next;
-        now = next;
-    }
+    suite::WaitUntil(
+        [&] {
+            const LabelInk next = CaptureLabelInk(button);
+            const bool still = !(next == before) && next == now;
+            now = next;
+            return still;
+        },
+        3000);
     return now;
 }
 

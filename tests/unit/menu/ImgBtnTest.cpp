@@ -6,47 +6,24 @@
 #include <vector>
 
 #include "Canvas.h"
-#include "GdiplusSession.h"
+#include "GdiplusTest.h"
 #include "Handles.h"
 #include "ImgBtn.h"
-#include "MonitorWindow.h"
+#include "MessageRecorder.h"
+#include "SuiteContract.h"
+#include "Wait.h"
 #include "test_pictures.h"
 
 namespace {
-
-struct Received {
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-std::vector<Received> g_received;
-
-LRESULT CALLBACK DialogStandIn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND || message == UWM_MONITOR_HOVER) g_received.push_back({message, wParam, lParam});
-    return ::DefWindowProcA(hwnd, message, wParam, lParam);
-}
 
 const int kTileId = 1001;
 const int kSmallId = 1003;
 const RECT kTemplateRect = {120, 40, 170, 80};  // where the "template" put the buttons
 
-class ImgBtnTest : public ::testing::Test {
+class ImgBtnTest : public GdiplusTest {
 protected:
-    static void SetUpTestSuite() { session_ = new CGdiplusSession; }
-    static void TearDownTestSuite() {
-        delete session_;
-        session_ = nullptr;
-    }
-
     void SetUp() override {
-        ASSERT_TRUE(session_->Ok());
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = &DialogStandIn;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.lpszClassName = "ImgBtnTestDialog";
-        ::RegisterClassA(&wc);
-        parent_ = ::CreateWindowExA(0, wc.lpszClassName, kMonitorTitle, WS_POPUP | WS_VISIBLE, 300, 200, 332, 165,
-                                    nullptr, nullptr, wc.hInstance, nullptr);
+        ASSERT_NO_FATAL_FAILURE(GdiplusTest::SetUp());
         ASSERT_NE(nullptr, parent_);
         ::SetCursorPos(1000, 10);  // keep the real pointer out of the play
         ::SetForegroundWindow(parent_);
@@ -54,9 +31,7 @@ protected:
     void TearDown() override {
         ::ReleaseCapture();
         buttons_.clear();
-        if (parent_) ::DestroyWindow(parent_);
         Pump();
-        g_received.clear();
     }
 
     ImgBtn& MakeButton(int id) {
@@ -76,35 +51,23 @@ protected:
         tile.LoadImages4(32, 55, IDP_TEST_NORMAL, IDP_TEST_HOVER, IDP_TEST_PRESSED, IDP_TEST_TOGGLED);
         tile.SetState(ImgBtn::kNormal);
         Pump();
-        g_received.clear();
+        dialog_.Clear();
         return tile;
     }
 
-    static void Pump() {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
+    static void Pump() { suite::PumpMessages(); }
     static void Send(ImgBtn& b, UINT message, POINT at) {
         const WPARAM keys = message == WM_LBUTTONDOWN ? MK_LBUTTON : 0;
         ::SendMessageA(b.Handle(), message, keys, MAKELPARAM(at.x, at.y));
         Pump();
     }
     // Every command the parent heard from the button, sent or posted.
-    static int Commands(int id) {
+    int Commands(int id) const {
         int n = 0;
-        for (const Received& r : g_received)
-            if (r.message == WM_COMMAND && LOWORD(r.wParam) == id) ++n;
+        for (const suite::RecordedMessage& r : dialog_.Of(WM_COMMAND)) n += LOWORD(r.wParam) == id ? 1 : 0;
         return n;
     }
-    static std::vector<Received> Hovers() {
-        std::vector<Received> hovers;
-        for (const Received& r : g_received)
-            if (r.message == UWM_MONITOR_HOVER) hovers.push_back(r);
-        return hovers;
-    }
+    std::vector<suite::RecordedMessage> Hovers() const { return dialog_.Of(UWM_MONITOR_HOVER); }
     // Clicks the button at `at` as a user does: enter, press, release.
     static void Click(ImgBtn& b, POINT at) {
         Send(b, WM_MOUSEMOVE, at);
@@ -112,11 +75,11 @@ protected:
         Send(b, WM_LBUTTONUP, at);
     }
 
-    static CGdiplusSession* session_;
-    HWND parent_ = nullptr;
+    // The dialog the buttons report to, found by its title as the real one is.
+    suite::MessageRecorder dialog_{kMonitorTitle, {WM_COMMAND, UWM_MONITOR_HOVER}, RECT{300, 200, 632, 365}};
+    HWND parent_ = dialog_.Handle();
     std::vector<std::unique_ptr<ImgBtn>> buttons_;
 };
-CGdiplusSession* ImgBtnTest::session_ = nullptr;
 
 enum class Act { Move, Down, Up, CaptureElsewhere };
 
@@ -178,11 +141,9 @@ TEST_F(ImgBtnTest, PointerAndPressStepThroughThePictures) {
     ASSERT_FALSE(Hovers().empty());
     EXPECT_EQ(r.left + 10, static_cast<int>(Hovers()[0].wParam));
     EXPECT_EQ(r.top + 10, static_cast<int>(Hovers()[0].lParam));
-    for (const Received& c : g_received) {
-        if (c.message != WM_COMMAND) continue;
-        EXPECT_EQ(BN_CLICKED, HIWORD(c.wParam));
-        EXPECT_EQ(reinterpret_cast<LPARAM>(tile.Handle()), c.lParam);
-    }
+    const suite::ExpectedMessage click{WM_COMMAND, MAKEWPARAM(kTileId, BN_CLICKED),
+                                       reinterpret_cast<LPARAM>(tile.Handle())};
+    EXPECT_TRUE(suite::SequenceIs(dialog_.Of(WM_COMMAND), {click, click}));
 }
 
 // A button never shows a picture it does not have: without a toggled picture (a three-picture
@@ -190,7 +151,7 @@ TEST_F(ImgBtnTest, PointerAndPressStepThroughThePictures) {
 TEST_F(ImgBtnTest, PlaceAndToggleFollowThePicturesLoaded) {
     const struct Case {
         const char* what;
-        int kind;
+        ImgBtn::Kind kind;
         bool four;
         UINT toggled;
         RECT expected;  // in the parent's client coordinates
@@ -220,7 +181,7 @@ TEST_F(ImgBtnTest, PlaceAndToggleFollowThePicturesLoaded) {
         ::MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);
         EXPECT_TRUE(::EqualRect(&c.expected, &r)) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
 
-        g_received.clear();
+        dialog_.Clear();
         Click(b, POINT{3, 3});
         EXPECT_EQ(c.restingAfterClick, b.restingIndex);
         EXPECT_EQ(c.restingAfterClick, b.imageIndex);

@@ -4,9 +4,12 @@
 
 #include <string>
 
+#include "Encoding.h"
 #include "Handles.h"
 #include "ItemIconRule.h"
-#include "StringTable.h"
+#include "LanguageTable.h"
+#include "Paths.h"
+#include "SuiteContract.h"
 #include "picture_ids.h"
 #include "resource.h"
 
@@ -14,24 +17,20 @@ namespace {
 
 // The built program, loaded for its resources only.
 fw::Module LoadCorvelaResources() {
-    std::string path = CORVELA_EXE_UNIX_PATH;
-    char windowsPath[MAX_PATH] = "Z:";
-    for (std::size_t i = 0; i < path.size() && i + 3 < sizeof(windowsPath); ++i)
-        windowsPath[i + 2] = path[i] == '/' ? '\\' : path[i];
-    return fw::Module(::LoadLibraryExA(windowsPath, nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    return fw::Module(::LoadLibraryExA(suite::DistFile(kPanelProgramFile).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
 }
 
 ItemIconTexts TextsFor(HMODULE module, LANGID language, UINT codePage) {
     ItemIconTexts t;
-    t.mobileInternet = LoadTextForLanguage(IDS_ICON_MOBILE_INTERNET, language, codePage, module);
-    t.wirelessLan = LoadTextForLanguage(IDS_ICON_WIRELESS_LAN, language, codePage, module);
-    t.bluetooth = LoadTextForLanguage(IDS_ICON_BLUETOOTH, language, codePage, module);
-    t.brightness = LoadTextForLanguage(IDS_ICON_BRIGHTNESS, language, codePage, module);
-    t.monitor = LoadTextForLanguage(IDS_ICON_MONITOR, language, codePage, module);
-    t.suspend = LoadTextForLanguage(IDS_ICON_SUSPEND, language, codePage, module);
-    t.hibernation = LoadTextForLanguage(IDS_ICON_HIBERNATION, language, codePage, module);
-    t.magnifier = LoadTextForLanguage(IDS_ICON_MAGNIFIER, language, codePage, module);
-    t.tabletPc = LoadTextForLanguage(IDS_ICON_TABLET_PC, language, codePage, module);
+    t.mobileInternet = suite::LoadTextForLanguage(IDS_ICON_MOBILE_INTERNET, language, codePage, module);
+    t.wirelessLan = suite::LoadTextForLanguage(IDS_ICON_WIRELESS_LAN, language, codePage, module);
+    t.bluetooth = suite::LoadTextForLanguage(IDS_ICON_BLUETOOTH, language, codePage, module);
+    t.brightness = suite::LoadTextForLanguage(IDS_ICON_BRIGHTNESS, language, codePage, module);
+    t.monitor = suite::LoadTextForLanguage(IDS_ICON_MONITOR, language, codePage, module);
+    t.suspend = suite::LoadTextForLanguage(IDS_ICON_SUSPEND, language, codePage, module);
+    t.hibernation = suite::LoadTextForLanguage(IDS_ICON_HIBERNATION, language, codePage, module);
+    t.magnifier = suite::LoadTextForLanguage(IDS_ICON_MAGNIFIER, language, codePage, module);
+    t.tabletPc = suite::LoadTextForLanguage(IDS_ICON_TABLET_PC, language, codePage, module);
     return t;
 }
 
@@ -40,19 +39,11 @@ struct Case {
     UINT icon;
 };
 
-std::string ToCodePage(const char* utf8, UINT codePage) {
-    WCHAR wide[256];
-    int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 256);
-    char out[512];
-    int m = ::WideCharToMultiByte(codePage, 0, wide, n, out, sizeof(out), nullptr, nullptr);
-    return m > 0 ? std::string(out) : std::string();
-}
-
 class ItemIconRuleTest : public ::testing::Test {
 protected:
     void SetUp() override {
         module_ = LoadCorvelaResources();
-        ASSERT_TRUE(module_.Valid()) << CORVELA_EXE_UNIX_PATH;
+        ASSERT_TRUE(module_.Valid()) << suite::DistFile(kPanelProgramFile);
     }
     fw::Module module_;
 };
@@ -91,13 +82,13 @@ TEST_F(ItemIconRuleTest, EnglishTable) {
         {"Wireless Lan Bluetooth", IDB_ICON_WLAN},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.icon, ChooseItemIcon(ToCodePage(c.key, 1252).c_str(), t)) << c.key;
+        EXPECT_EQ(c.icon, ChooseItemIcon(suite::Ansi(c.key, 1252).c_str(), t)) << c.key;
     EXPECT_EQ(static_cast<UINT>(IDB_ICON_PROGRAM), ChooseItemIcon(nullptr, t));
 }
 
 TEST_F(ItemIconRuleTest, KoreanTable) {
     const ItemIconTexts t = TextsFor(module_.Get(), LANG_KOREAN, 949);
-    EXPECT_EQ(ToCodePage("모니터 출력", 949), t.monitor);
+    EXPECT_EQ(suite::Ansi("모니터 출력", 949), t.monitor);
     const Case cases[] = {
         {"휴대 인터넷", IDB_ICON_MOBILE_INTERNET},
         {"무선랜 켜기/끄기", IDB_ICON_WLAN},
@@ -115,7 +106,7 @@ TEST_F(ItemIconRuleTest, KoreanTable) {
         {"Monitor", IDB_ICON_PROGRAM},
         {"Bluetooth On", IDB_ICON_PROGRAM},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.icon, ChooseItemIcon(ToCodePage(c.key, 949).c_str(), t)) << c.key;
+    for (const Case& c : cases) EXPECT_EQ(c.icon, ChooseItemIcon(suite::Ansi(c.key, 949).c_str(), t)) << c.key;
 }
 
 // A table that lacks a text must not turn every label into a wireless LAN item.

@@ -10,11 +10,23 @@
 
 #include "LumivoxDlg.h"
 #include "PowerSource.h"
-#include "SimFixture.h"
+#include "SimState.h"
+#include "SuiteComEnvironment.h"
 
 namespace {
 
-const DWORD kNeverSet = 0xDEAD0000;  // SimGet's answer for a value the simulator never wrote
+// COM as the program sets it up, once for the whole test program.
+const auto* const g_comEnvironment = ::testing::AddGlobalTestEnvironment(new SuiteComEnvironment);
+
+// A fixed source: a Wine prefix always reports mains.
+class CFixedPowerSource : public IPowerSource {
+public:
+    explicit CFixedPowerSource(PowerSource source) : source_(source) {}
+    PowerSource Current() const override { return source_; }
+
+private:
+    PowerSource source_;
+};
 
 class BarLevelTest : public SimTest {
 protected:
@@ -30,7 +42,7 @@ protected:
         SimSet("0_50", word);
         bar_ = std::make_unique<CLumivoxDlg>(*power_);
         ASSERT_TRUE(bar_->Create());
-        ASSERT_EQ(1, bar_->wmiConnected);
+        ASSERT_TRUE(bar_->WmiConnected());
     }
 
     // A key as the message loop hands it to the pre-translation.
@@ -48,7 +60,7 @@ protected:
     void Close() {
         if (!bar_) return;
         ::SendMessageA(bar_->Handle(), WM_CLOSE, 0, 0);
-        EXPECT_EQ(0, bar_->wmiConnected) << "the close releases the firmware";
+        EXPECT_FALSE(bar_->WmiConnected()) << "the close releases the firmware";
         bar_.reset();
     }
 

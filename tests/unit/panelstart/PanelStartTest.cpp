@@ -11,23 +11,27 @@
 #include <string>
 #include <vector>
 
-#include "SuiteComEnvironment.h"
 #include "CorvelaDlg.h"
+#include "FixedRights.h"
 #include "GdiplusSession.h"
 #include "Handles.h"
 #include "ItemTexts.h"
-#include "PanelFacts.h"
+#include "MenuItemRecord.h"
+#include "PanelLabels.h"
+#include "Paths.h"
+#include "Process.h"
 #include "ProgramFolder.h"
+#include "Registry.h"
 #include "RegistrySnapshot.h"
 #include "RightsProbe.h"
+#include "SimState.h"
+#include "SuiteComEnvironment.h"
+#include "Wait.h"
 
 namespace {
 
-using suite::panel::kSimKey;
-using suite::panel::kStoreKey;
+const char* const kStoreKey = kStoreKeyPath;
 
-const char kLocatorServerKey[] =
-    "Software\\Classes\\CLSID\\{4590F811-1D3A-11D0-891F-00AA004B2E24}\\InprocServer32";
 // The items a user who is not an administrator never sees.
 const char* const kAdminOnlyKeys[] = {"Suspend", "Hibernation", "Ambrosel", "Corvela Setting"};
 // Firmware word 0_49: the wireless LAN on, Bluetooth off.
@@ -41,15 +45,7 @@ std::string ItemPath(const char* key) { return std::string(kStoreKey) + "\\" + k
 bool ImportDefaults() {
     const std::string file = suite::DistFile("config.bin");
     if (::GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
-    std::string commandLine = "regedit.exe /s \"" + file + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return false;
-    fw::KernelHandle process(pi.hProcess);
-    fw::KernelHandle thread(pi.hThread);
-    return ::WaitForSingleObject(process.Get(), kImportTimeoutMs) == WAIT_OBJECT_0;
+    return suite::RunAndWait("regedit.exe /s \"" + file + "\"", kImportTimeoutMs) != ~0u;
 }
 
 // COM as the program sets it up, once for the whole test program.
@@ -60,12 +56,10 @@ class PanelFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         // Without the simulator, Wine's own WMI would crash this process at the first request.
-        if (suite::ReadText(kLocatorServerKey, nullptr, HKEY_LOCAL_MACHINE).find("FirmwareSim") ==
-            std::string::npos)
-            GTEST_SKIP() << "the firmware simulator is not registered (run under scripts/winenv)";
+        if (!SimRegistered()) GTEST_SKIP() << "the firmware simulator is not registered (run under scripts/winenv)";
         // The panel acts on these windows; the test must be alone with it.
         ASSERT_EQ(nullptr, ::FindWindowA(nullptr, kPanelTitle)) << "a panel is open";
-        ASSERT_EQ(nullptr, ::FindWindowA(nullptr, "Cor Vela")) << "a tray program runs";
+        ASSERT_EQ(nullptr, ::FindWindowA(nullptr, kTrayWindowTitle)) << "a tray program runs";
 
         ::SHDeleteKeyA(HKEY_LOCAL_MACHINE, kStoreKey);  // no machine defaults to seed from
         ::SHDeleteKeyA(HKEY_CURRENT_USER, kStoreKey);
@@ -74,9 +68,9 @@ protected:
         // The tray rule would otherwise look for Perchlet.exe beside this program and say so in a
         // message box.
         ASSERT_TRUE(suite::SetDword(kStoreKey, "TrayChk", 0));
-        ASSERT_TRUE(suite::SetDword(kSimKey, "FailConnect", 0, HKEY_LOCAL_MACHINE));
-        ASSERT_TRUE(suite::SetDword(kSimKey, "FailGet", 0, HKEY_LOCAL_MACHINE));
-        ASSERT_TRUE(suite::SetDword(kSimKey, "0_49", kRadioWord, HKEY_LOCAL_MACHINE));
+        SimSet("FailConnect", 0);
+        SimSet("FailGet", 0);
+        SimSet("0_49", kRadioWord);
         for (const char* key : kAdminOnlyKeys)
             ASSERT_EQ(1u, suite::ReadDwordOr(ItemPath(key).c_str(), "Check", 0)) << key;
         texts_ = ItemTexts::Load();
@@ -92,7 +86,7 @@ protected:
 
     suite::RegistrySnapshot store_{HKEY_CURRENT_USER, kStoreKey};
     suite::RegistrySnapshot machine_{HKEY_LOCAL_MACHINE, kStoreKey};
-    suite::RegistrySnapshot sim_{HKEY_LOCAL_MACHINE, kSimKey};
+    suite::RegistrySnapshot sim_{HKEY_LOCAL_MACHINE, kSimKey, kSimView};
     ItemTexts texts_;
 };
 
@@ -173,8 +167,8 @@ TEST_F(PanelFixture, PageChangesPutTheButtonsBackInTheirFirstState) {
     for (int arrow : {2009, 2000, 2009}) {
         SCOPED_TRACE(arrow == 2009 ? "DOWN" : "UP");
         for (int id = 2000; id <= 2009; ++id) {
-            panel.Button(id)->SetButtonState(3);
-            panel.Button(id)->SetButtonState(4);
+            panel.Button(id)->SetButtonState(CHotspotBtn::ButtonState::kPressed);
+            panel.Button(id)->SetButtonState(CHotspotBtn::ButtonState::kMarked);
         }
         ::SendMessageA(panel.Handle(), WM_COMMAND, MAKEWPARAM(arrow, BN_CLICKED), 0);
         for (int id = 2000; id <= 2009; ++id) EXPECT_EQ(0, panel.Button(id)->stateFlags) << id;

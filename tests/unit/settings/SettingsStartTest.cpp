@@ -10,20 +10,15 @@
 #include <string>
 #include <thread>
 
+#include "Encoding.h"
+#include "FixedRights.h"
+#include "MenuItemRecord.h"
 #include "RegistrySnapshot.h"
 #include "RightsProbe.h"
 #include "SettingsProgram.h"
 #include "TallysetApp.h"
 
 namespace {
-
-const char kStoreKey[] = "Software\\Brevant\\Corvela";
-
-std::wstring Utf16(const char* utf8) {
-    wchar_t out[256] = {};
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8, -1, out, 256);
-    return out;
-}
 
 bool KoreanUi() { return PRIMARYLANGID(::GetUserDefaultUILanguage()) == LANG_KOREAN; }
 
@@ -82,15 +77,15 @@ TEST(StartAsUser, OnlyAnAdministratorGetsTheDialog) {
     if (std::getenv("SETTINGS_EXPECT_KOREAN")) {
         ASSERT_TRUE(KoreanUi()) << "the Korean locale did not reach the test";
     }
-    suite::RegistrySnapshot store(HKEY_CURRENT_USER, kStoreKey);
-    const suite::RegistryImage before = suite::RegistrySnapshot::ImageOf(HKEY_CURRENT_USER, kStoreKey);
+    suite::RegistrySnapshot store(HKEY_CURRENT_USER, kStoreKeyPath);
+    const suite::RegistryImage before = suite::RegistrySnapshot::ImageOf(HKEY_CURRENT_USER, kStoreKeyPath);
 
     const Seen user = StartWith(CFixedRightsProbe(false));
-    EXPECT_EQ(Utf16(KoreanUi() ? "컴퓨터 관리자만 사용 가능 합니다." : "Use only Administrator."), user.messageText);
+    EXPECT_EQ(suite::FromUtf8(KoreanUi() ? "컴퓨터 관리자만 사용 가능 합니다." : "Use only Administrator."), user.messageText);
     EXPECT_EQ(L"Cor Vela", user.messageCaption);
     EXPECT_TRUE(user.informationIcon);
     EXPECT_FALSE(user.settingsDialog);
-    EXPECT_TRUE(before == suite::RegistrySnapshot::ImageOf(HKEY_CURRENT_USER, kStoreKey)) << "the store was touched";
+    EXPECT_TRUE(before == suite::RegistrySnapshot::ImageOf(HKEY_CURRENT_USER, kStoreKeyPath)) << "the store was touched";
     EXPECT_FALSE(IsSettingsProgramRunning()) << "the mutex outlived the start";
 
     const Seen administrator = StartWith(CFixedRightsProbe(true));

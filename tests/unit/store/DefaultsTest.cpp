@@ -8,7 +8,7 @@
 
 #include "RandomStore.h"
 #include "StoreSandbox.h"
-#include "StubPath.h"
+#include "Stub.h"
 
 namespace {
 
@@ -140,14 +140,14 @@ TEST(Seed, TrayChkAndItemsTheMachineDoesNotHave) {
         box.PutText(box.User(), "My Tool", kPathValue, "C:\\tool.exe");
         MenuItemRecord mine;
         CMenuItemStore store(box.Settings());
-        ASSERT_EQ(store.ReadItem("My Tool", &mine), 1);
+        ASSERT_TRUE(ReadItem(store, "My Tool", &mine));
 
         store.SeedFromMachineDefaults();
         EXPECT_EQ(box.Dword(box.User(), nullptr, kTrayCheckValue), c.expected);
         MenuItemRecord after, suspend;
-        ASSERT_EQ(store.ReadItem("My Tool", &after), 1);
+        ASSERT_TRUE(ReadItem(store, "My Tool", &after));
         EXPECT_EQ(after, mine);
-        ASSERT_EQ(store.ReadItem("Suspend", &suspend), 1);  // created from the machine key
+        ASSERT_TRUE(ReadItem(store, "Suspend", &suspend));  // created from the machine key
         EXPECT_EQ(suspend.englishName, "Suspend");
         EXPECT_EQ(suspend.order, 5u);
         EXPECT_EQ(suspend.system, 1u);
@@ -183,7 +183,7 @@ TEST(Reset, KeepsTrayChkOnlyWhenItWasOne) {
         else if (std::strcmp(c.before, "-"))
             box.PutDword(box.User(), nullptr, kTrayCheckValue, c.before[0] - '0');
         FakeImporter importer(box, 12);
-        StoreSettings settings = box.Settings(true);
+        StoreSettings settings = box.Settings();
         settings.importer = &importer;
         CMenuItemStore store(settings);
         EXPECT_EQ(store.ResetToDefaults(), 1);
@@ -191,7 +191,7 @@ TEST(Reset, KeepsTrayChkOnlyWhenItWasOne) {
         EXPECT_EQ(importer.lastScript, box.Folder() + "\\config.bin");
         EXPECT_EQ(box.Dword(box.User(), nullptr, kTrayCheckValue), c.after);
         EXPECT_EQ(store.CountItems(), 13u);
-        EXPECT_EQ(store.FindKeyByDisplayName("Old00001"), "");
+        EXPECT_EQ(box.Dword(box.User(), "Old00001", kOrderValue), MAXDWORD) << "an old item outlived the reset";
     }
 }
 
@@ -210,9 +210,10 @@ TEST(Reset, PanelRepairsFewerThanTenItemsAndOnlyThose) {
         PutDummyConfig(box);
         box.PutItems(box.User(), c.items, "Mine");
         FakeImporter importer(box, 12);
-        StoreSettings settings = box.Settings(c.panel);
+        StoreSettings settings = box.Settings();
         settings.importer = &importer;
         CMenuItemStore store(settings);
+        if (c.panel) store.RepairIfDamaged();
         store.RebuildOrderIndex(box.IndexPath().c_str());
         EXPECT_EQ(importer.calls, c.imports);
         EXPECT_EQ(box.Ini("Order", "Count"), std::to_string(c.listed));
@@ -220,14 +221,15 @@ TEST(Reset, PanelRepairsFewerThanTenItemsAndOnlyThose) {
     }
 }
 
-// The loop of old (reset, count, reset again ...) is gone: one attempt, then the store as it is.
+// One attempt, then the store as it is: a short import is not tried again.
 TEST(Reset, ShortImportIsTriedOnceAndShownAsItIs) {
     StoreSandbox box;
     PutDummyConfig(box);
     FakeImporter importer(box, 2);  // brings 3 items
-    StoreSettings settings = box.Settings(true);
+    StoreSettings settings = box.Settings();
     settings.importer = &importer;
     CMenuItemStore store(settings);
+    store.RepairIfDamaged();
     store.RebuildOrderIndex(box.IndexPath().c_str());
     store.RebuildCheckIndex(box.IndexPath().c_str());
     EXPECT_EQ(importer.calls, 1);
@@ -265,8 +267,9 @@ TEST(Reset, MissingOrDamagedConfigEndsWithWhatIsThere) {
         }
         box.PutItems(box.User(), 4, "Old");
         box.PutDword(box.User(), nullptr, kTrayCheckValue, 1);
-        CMenuItemStore store(box.Settings(true));
+        CMenuItemStore store(box.Settings());
         const double start = NowMs();
+        store.RepairIfDamaged();
         store.RebuildOrderIndex(box.IndexPath().c_str());
         EXPECT_LT(NowMs() - start, 15000.0);
         const DWORD items = store.CountItems();
@@ -282,11 +285,12 @@ TEST(Reset, ImporterThatDoesNotFinishIsLeftBehindInTime) {
     StoreSandbox box;
     PutDummyConfig(box);
     CRegeditImporter sleeper("\"" + BesideTestProgram("store_tests.exe") + "\" --sleep-ms 4000 \"%s\"");
-    StoreSettings settings = box.Settings(true);
+    StoreSettings settings = box.Settings();
     settings.importer = &sleeper;
     settings.importTimeoutMs = 500;
     CMenuItemStore store(settings);
     const double start = NowMs();
+    store.RepairIfDamaged();
     store.RebuildOrderIndex(box.IndexPath().c_str());
     const double took = NowMs() - start;
     EXPECT_GE(took, 400.0);  // it did wait for the importer
@@ -300,13 +304,13 @@ TEST(Reset, RealRegistryEditorImportsTheDefaultSet) {
     box.PutDword(box.Machine(), kSettingKey, kOrderValue, 8);
     box.PutText(box.Machine(), kSettingKey, kPathValue, "D:\\Apps\\Suite\\Tallyset.exe");
     box.PutDword(box.User(), nullptr, kTrayCheckValue, 1);
-    CMenuItemStore store(box.Settings(true));
+    CMenuItemStore store(box.Settings());
     EXPECT_EQ(store.ResetToDefaults(), 1);
     EXPECT_EQ(store.CountItems(), 15u);
     EXPECT_EQ(box.Dword(box.User(), nullptr, kTrayCheckValue), 1u);
     // the script cannot know where the suite lives; the machine defaults refresh the path at once
     MenuItemRecord setting;
-    ASSERT_EQ(store.ReadItem(kSettingKey, &setting), 1);
+    ASSERT_TRUE(ReadItem(store, kSettingKey, &setting));
     EXPECT_EQ(setting.path, "D:\\Apps\\Suite\\Tallyset.exe");
     EXPECT_EQ(setting.englishName, "Corvela Setting");
 }
@@ -318,29 +322,16 @@ TEST(Reset, RegistryEditorIsNeverOneFoundInTheCurrentFolder) {
     ASSERT_TRUE(WriteRegistryScript(box.Folder() + "\\config.bin", SandboxConfig(box)));
     const std::string standIn = box.Folder() + "\\Regedit.exe";
     const std::string log = box.Folder() + "\\regedit.log";
-    ASSERT_TRUE(::CopyFileA(StubExe().c_str(), standIn.c_str(), FALSE)) << StubExe();
+    ASSERT_TRUE(::CopyFileA(suite::StubExe().c_str(), standIn.c_str(), FALSE)) << suite::StubExe();
     ASSERT_TRUE(::WritePrivateProfileStringA("stub", "log", log.c_str(),
                                              (box.Folder() + "\\Regedit.stub.ini").c_str()));
     char cwd[MAX_PATH] = {};
     ASSERT_GT(::GetCurrentDirectoryA(sizeof(cwd), cwd), 0u);
     ASSERT_TRUE(::SetCurrentDirectoryA(box.Folder().c_str()));
-    CMenuItemStore store(box.Settings(true));
+    CMenuItemStore store(box.Settings());
     const int reset = store.ResetToDefaults();
     ::SetCurrentDirectoryA(cwd);
     EXPECT_EQ(reset, 1);
     EXPECT_EQ(store.CountItems(), 15u);
     EXPECT_EQ(::GetFileAttributesA(log.c_str()), INVALID_FILE_ATTRIBUTES) << "the stand-in ran";
-}
-
-TEST(Reset, StartUpCheckClearsOnlyADamagedStore) {
-    for (DWORD items : {0u, 9u, 10u}) {
-        SCOPED_TRACE(items);
-        StoreSandbox box;
-        box.PutItems(box.User(), items);
-        box.PutDword(box.User(), nullptr, kTrayCheckValue, 1);
-        CMenuItemStore store(box.Settings(true));
-        EXPECT_EQ(store.ClearIfDamaged(), items < 10 ? 1 : 0);
-        EXPECT_EQ(store.CountItems(), items < 10 ? 0u : items);
-        EXPECT_EQ(box.Dword(box.User(), nullptr, kTrayCheckValue), 1u);
-    }
 }

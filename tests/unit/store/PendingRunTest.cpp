@@ -38,8 +38,6 @@ TEST(PendingChanges, RefusesRowsWithoutAKey) {
          [](CPendingChanges& p, std::vector<PendingRow>&) { return p.UpdateItem("X", "X2", "C:\\x2.exe"); }},
         {"delete a row whose key is gone", true,
          [](CPendingChanges& p, std::vector<PendingRow>&) { return p.MarkItemDeleted("X"); }},
-        {"save a row whose key is gone", true,
-         [](CPendingChanges& p, std::vector<PendingRow>&) { return p.SaveItem("X", "X", "C:\\x.exe", 1, true); }},
         {"OK with a row whose key is gone", true,
          [](CPendingChanges& p, std::vector<PendingRow>& rows) { return p.CommitChanges(&rows); }},
         {"OK with a row without a key name", false,
@@ -53,8 +51,6 @@ TEST(PendingChanges, RefusesRowsWithoutAKey) {
          [](CPendingChanges& p, std::vector<PendingRow>&) { return p.MarkItemDeleted(""); }},
         {"remove without a key name", false,
          [](CPendingChanges& p, std::vector<PendingRow>&) { return p.DeleteItemKey(""); }},
-        {"save without a key name", false,
-         [](CPendingChanges& p, std::vector<PendingRow>&) { return p.SaveItem("", "X", "C:\\x.exe", 1, true); }},
         {"add without a name", false,
          [&](CPendingChanges& p, std::vector<PendingRow>&) { return p.AddItem("", "C:\\z.exe", 3, &added); }},
         {"a key name that reaches into another key", false,
@@ -162,19 +158,19 @@ TEST(PendingChanges, UnfinishedRunIsSettledAtTheNextStart) {
         record.path = "C:\\x.exe";
         record.order = 16;
         record.check = 1;
-        store.WriteItem("X", record);
+        WriteItem(store, "X", record);
         record = MenuItemRecord{};
         record.englishName = "Y";
         record.path = "C:\\y.exe";
         record.order = 17;
-        store.WriteItem("Y", record);
+        WriteItem(store, "Y", record);
         {
             SettingsRun run(box, store);
             c.edit(run);
         }
         const RegistryImage start = StoreImage(box);
 
-        CMenuItemStore panel(box.Settings(true));
+        CMenuItemStore panel(box.Settings());
         SettingsRun::Restart(box, panel);
         const RegistryImage settled = StoreImage(box);
         for (const auto& entry : settled) {

@@ -62,7 +62,7 @@ RegistryImage ExpectedAfterOk(const RegistryImage& start, const std::vector<Pend
     RegistryImage image;
     for (const auto& entry : start) {
         const bool listed = std::any_of(startRows.begin(), startRows.end(), [&](const PendingRow& r) {
-            return Under(entry.first, Prefix(Utf8FromAnsi(r.keyName)));
+            return Under(entry.first, Prefix(suite::AnsiToUtf8(r.keyName)));
         });
         if (!listed) image.insert(entry);
     }
@@ -72,7 +72,7 @@ RegistryImage ExpectedAfterOk(const RegistryImage& start, const std::vector<Pend
         const PendingRow* was = nullptr;
         if (row.from) {
             for (const PendingRow& r : startRows) {
-                if (Utf8FromAnsi(r.keyName) == row.from) was = &r;
+                if (suite::AnsiToUtf8(r.keyName) == row.from) was = &r;
             }
             if (!was) {
                 ADD_FAILURE() << "no row has the key " << row.from << " at the start";
@@ -101,7 +101,7 @@ RegistryImage ExpectedAfterOk(const RegistryImage& start, const std::vector<Pend
 std::string Describe(const std::vector<PendingRow>& rows) {
     std::string out;
     for (const PendingRow& r : rows) {
-        out += Utf8FromAnsi(r.keyName) + " | " + Utf8FromAnsi(r.name) + " | " + Utf8FromAnsi(r.path) +
+        out += suite::AnsiToUtf8(r.keyName) + " | " + suite::AnsiToUtf8(r.name) + " | " + suite::AnsiToUtf8(r.path) +
                (r.checked ? " | on" : " | off") + (r.system ? " | built-in\n" : "\n");
     }
     return out;
@@ -127,7 +127,7 @@ void RunScenario(const Scenario& s, bool ok, const char* nameValue) {
         EXPECT_EQ(ImageDifferences(ExpectedAfterOk(start, startRows, s.afterOk, name, other), StoreImage(box)), "");
         std::string keys;
         std::string expectedKeys;
-        for (const PendingRow& r : run.rows) keys += Utf8FromAnsi(r.keyName) + "\n";
+        for (const PendingRow& r : run.rows) keys += suite::AnsiToUtf8(r.keyName) + "\n";
         for (const ExpectedRow& r : s.afterOk) expectedKeys += r.key + "\n";
         EXPECT_EQ(keys, expectedKeys) << "the rows follow their items' keys";
         EXPECT_EQ(Describe(run.pending.ListedRows(box.IndexPath().c_str())), Describe(run.rows));

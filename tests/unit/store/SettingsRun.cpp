@@ -48,7 +48,7 @@ void SettingsRun::Edit(const char* row, const char* name, const char* path) {
 
 void SettingsRun::Rename(const char* row, const char* name) {
     const std::size_t i = Row(row);
-    if (i < rows.size()) Edit(row, name, Utf8FromAnsi(rows[i].path).c_str());
+    if (i < rows.size()) Edit(row, name, suite::AnsiToUtf8(rows[i].path).c_str());
 }
 
 void SettingsRun::Delete(const char* row) {
@@ -125,8 +125,8 @@ void BuildBase(StoreSandbox& box, Base base) {
             y.path = "C:\\y.exe";
             y.order = 2;
             y.check = 0;
-            store.WriteItem("X", x);
-            store.WriteItem("Y", y);
+            WriteItem(store, "X", x);
+            WriteItem(store, "Y", y);
             break;
         }
         case Base::kFourUsers: {
@@ -155,9 +155,7 @@ suite::RegistryImage StoreImage(const StoreSandbox& box) {
 }
 
 std::string Sz(const std::string& ansi) {
-    const int n = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    std::wstring wide(n > 0 ? static_cast<std::size_t>(n) : 0, L'\0');
-    if (n > 0) ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &wide[0], n);
+    std::wstring wide = suite::FromCodePage(ansi, CP_ACP);
     // The registry adds the terminator that a count without it left out, when the byte after the
     // counted ones is a zero, as it always is for the store's texts; an empty text stays empty.
     if (!wide.empty()) wide += L'\0';
@@ -181,17 +179,5 @@ std::string ImageDifferences(const suite::RegistryImage& expected, const suite::
     for (const auto& f : found) {
         if (!expected.count(f.first)) out += "+ " + f.first + ": " + f.second + "\n";
     }
-    return out;
-}
-
-std::string Utf8FromAnsi(const std::string& ansi) {
-    const int n = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    std::wstring wide(n > 0 ? static_cast<std::size_t>(n) : 0, L'\0');
-    if (n > 0) ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &wide[0], n);
-    const int m = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                        nullptr, nullptr);
-    std::string out(m > 0 ? static_cast<std::size_t>(m) : 0, '\0');
-    if (m > 0)
-        ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &out[0], m, nullptr, nullptr);
     return out;
 }

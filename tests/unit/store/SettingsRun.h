@@ -29,8 +29,6 @@ std::string Sz(const std::string& ansi);
 std::string Dw(DWORD value);
 // The entries that differ, one a line ("- expected", "+ found"); empty when the images are equal.
 std::string ImageDifferences(const suite::RegistryImage& expected, const suite::RegistryImage& found);
-// ANSI text (a key name the store made) as UTF-8, the way images name keys.
-std::string Utf8FromAnsi(const std::string& ansi);
 
 class SettingsRun {
 public:

@@ -39,13 +39,12 @@ StoreSandbox::~StoreSandbox() {
     ::RemoveDirectoryA(folder_.c_str());
 }
 
-StoreSettings StoreSandbox::Settings(bool panel) {
+StoreSettings StoreSandbox::Settings() {
     StoreSettings s;
     s.userRoot = User();
     s.machineRoot = Machine();
     s.displayValueName = kEnglishNameValue;
     s.defaultsFolder = folder_;
-    s.resetWhenShort = panel;
     s.importTimeoutMs = 10000;
     s.notifier = &notifier;
     return s;
@@ -111,21 +110,6 @@ std::string BesideTestProgram(const char* relative) {
 
 double NowMs() { return static_cast<double>(::GetTickCount()); }
 
-std::wstring Wide(const char* utf8) {
-    int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-    std::wstring out(n > 0 ? n - 1 : 0, L'\0');
-    if (n > 1) ::MultiByteToWideChar(CP_UTF8, 0, utf8, -1, &out[0], n);
-    return out;
-}
-
-std::string Ansi(const char* utf8) {
-    std::wstring wide = Wide(utf8);
-    int n = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string out(n > 0 ? n - 1 : 0, '\0');
-    if (n > 1) ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &out[0], n, nullptr, nullptr);
-    return out;
-}
-
 std::wstring ReadConfigBin() {
     const std::string bytes = ReadFileBytes(BesideTestProgram("..\\dist\\config.bin"));
     if (bytes.size() < 2 || bytes[0] != '\xff' || bytes[1] != '\xfe') return {};
@@ -151,7 +135,7 @@ bool WriteRegistryScript(const std::string& path, const std::wstring& script) {
 std::wstring SandboxConfig(const StoreSandbox& box) {
     std::wstring script = ReadConfigBin();
     const std::wstring from = L"HKEY_CURRENT_USER\\Software\\Brevant\\Corvela";
-    const std::wstring to = Wide((box.UserScriptPath() + "\\" + kStoreKeyPath).c_str());
+    const std::wstring to = suite::FromUtf8((box.UserScriptPath() + "\\" + kStoreKeyPath).c_str());
     for (std::wstring::size_type at = script.find(from); at != std::wstring::npos;
          at = script.find(from, at + to.size())) {
         script.replace(at, from.size(), to);

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "Encoding.h"
 #include "Handles.h"
+#include "ItemRecord.h"
 #include "MenuItemStore.h"
 #include "StoreRegistry.h"
 
@@ -32,7 +34,7 @@ public:
     std::string IndexPath() const { return folder_ + "\\Pellary.ini"; }
 
     // Settings for a store on the sandbox, reporting to `notifier`.
-    StoreSettings Settings(bool panel = false);
+    StoreSettings Settings();
 
     // Writes under root\Software\Brevant\Corvela[\item].
     void PutDword(HKEY root, const char* item, const char* name, DWORD value) const;
@@ -61,9 +63,7 @@ private:
 std::string BesideTestProgram(const char* relative);
 // Milliseconds since an arbitrary start.
 double NowMs();
-// UTF-8 (as in this source) to UTF-16 and to the ANSI code page of the process.
-std::wstring Wide(const char* utf8);
-std::string Ansi(const char* utf8);
+using suite::Ansi;
 
 // The suite's config.bin (beside the programs in the build) as UTF-16 text, without its mark.
 std::wstring ReadConfigBin();

@@ -4,61 +4,31 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <string>
 
-#include "StubPath.h"
+#include "Paths.h"
+#include "ScratchFolder.h"
+#include "Stub.h"
 
 namespace {
 
+using suite::ReadFileText;
+using suite::WaitForText;
 
 class StubRunTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char temp[MAX_PATH] = {};
-        ASSERT_NE(GetTempPathA(sizeof(temp), temp), 0u);
-        char unique[32];
-        std::snprintf(unique, sizeof(unique), "stubtest%lu", GetCurrentProcessId());
-        dir_ = std::string(temp) + unique;
-        CreateDirectoryA(dir_.c_str(), nullptr);
-    }
-    void TearDown() override {
-        for (const std::string& f : files_) DeleteFileA(f.c_str());
-        RemoveDirectoryA(dir_.c_str());
-    }
-
     std::string Copy(const char* name) {
-        std::string target = dir_ + "\\" + name;
-        EXPECT_TRUE(CopyFileA(StubExe().c_str(), target.c_str(), FALSE)) << StubExe();
-        files_.push_back(target);
+        const std::string target = dir_.Join(name);
+        EXPECT_TRUE(CopyFileA(suite::StubExe().c_str(), target.c_str(), FALSE)) << suite::StubExe();
         return target;
     }
     std::string Write(const char* name, const std::string& text) {
-        std::string path = dir_ + "\\" + name;
+        const std::string path = dir_.Join(name);
         std::ofstream(path, std::ios::binary) << text;
-        files_.push_back(path);
         return path;
     }
-    std::string Log(const char* name) {
-        std::string path = dir_ + "\\" + name;
-        files_.push_back(path);
-        return path;
-    }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    static bool WaitFor(const std::string& path, const char* needle, DWORD timeoutMs = 10000) {
-        for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-            if (Read(path).find(needle) != std::string::npos) return true;
-            Sleep(50);
-        }
-        return false;
-    }
+    std::string Log(const char* name) { return dir_.Join(name); }
     // Started the way the suite starts outside programs: ShellExecute, no flags of ours.
     static HANDLE Shell(const std::string& exe, const char* args) {
         SHELLEXECUTEINFOA info = {};
@@ -76,8 +46,7 @@ protected:
         return code;
     }
 
-    std::string dir_;
-    std::vector<std::string> files_;
+    suite::ScratchFolder dir_{"stubtest"};
 };
 
 TEST_F(StubRunTest, WindowFromIniLogsArgumentsAndPostedMessagesUntilClosed) {
@@ -87,7 +56,7 @@ TEST_F(StubRunTest, WindowFromIniLogsArgumentsAndPostedMessagesUntilClosed) {
           "[stub]\r\nlog=suspend.log\r\nclass=StubTestOsd\r\ntitle=On Screen Display\r\n");
     HANDLE process = Shell(exe, "2");
     ASSERT_NE(process, nullptr);
-    ASSERT_TRUE(WaitFor(log, " window StubTestOsd|On Screen Display")) << Read(log);
+    ASSERT_TRUE(WaitForText(log, " window StubTestOsd|On Screen Display")) << ReadFileText(log);
 
     HWND hwnd = FindWindowA("StubTestOsd", "On Screen Display");
     ASSERT_NE(hwnd, nullptr);
@@ -96,7 +65,7 @@ TEST_F(StubRunTest, WindowFromIniLogsArgumentsAndPostedMessagesUntilClosed) {
     PostMessageA(hwnd, WM_CLOSE, 0, 0);
     EXPECT_EQ(Finish(process), 0u);
 
-    std::string text = Read(log);
+    std::string text = ReadFileText(log);
     EXPECT_NE(text.find("Suspend.exe "), std::string::npos);
     EXPECT_NE(text.find(" arg 1 2\r\n"), std::string::npos) << text;
     EXPECT_EQ(text.find(" arg 2 "), std::string::npos) << text;
@@ -121,12 +90,12 @@ TEST_F(StubRunTest, CommandLineOverridesIniAndSetsExitAndLifetime) {
     EXPECT_EQ(Finish(process), 5u);
     EXPECT_GE(GetTickCount() - start, 250u) << "stays for its lifetime";
 
-    std::string text = Read(argLog);
+    std::string text = ReadFileText(argLog);
     EXPECT_NE(text.find(" arg 1 /prefetch:1\r\n"), std::string::npos) << text;
     EXPECT_EQ(text.find(" arg 2 "), std::string::npos) << "stub settings are not arguments: " << text;
     EXPECT_NE(text.find(" bad-setting /stub:nonsense\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find(" end timeout 5\r\n"), std::string::npos) << text;
-    EXPECT_EQ(Read(iniLog), "") << "the command line's log wins";
+    EXPECT_EQ(ReadFileText(iniLog), "") << "the command line's log wins";
 }
 
 TEST_F(StubRunTest, CopiesShareOneLogLineByLine) {
@@ -139,7 +108,7 @@ TEST_F(StubRunTest, CopiesShareOneLogLineByLine) {
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(Finish(a), 0u);
     EXPECT_EQ(Finish(b), 0u);
-    std::string text = Read(log);
+    std::string text = ReadFileText(log);
     EXPECT_NE(text.find(" arg 1 first\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find(" arg 1 second\r\n"), std::string::npos) << text;
     size_t ends = 0;

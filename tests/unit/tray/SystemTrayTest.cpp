@@ -5,15 +5,16 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <functional>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "MessageMap.h"
+#include "MessageRecorder.h"
 #include "NotifyIconShell.h"
+#include "SuiteContract.h"
 #include "SystemTray.h"
+#include "Wait.h"
 
 namespace {
 
@@ -60,35 +61,6 @@ private:
     }
 };
 
-// Stands in for the frame: notes the closes it is asked for and stays.
-class MainWindow : public fw::Window {
-public:
-    int closes = 0;
-    bool Make() {
-        return RegisterWindowClass("tray.test.Main") &&
-               Create("tray.test.Main", "main", WS_POPUP, 0, 0, 0, 10, 10);
-    }
-
-protected:
-    bool OnMessage(const fw::Msg& m, LRESULT& result) override {
-        if (m.message != WM_CLOSE) return Window::OnMessage(m, result);
-        ++closes;
-        result = 0;
-        return true;
-    }
-};
-
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-    const DWORD start = ::GetTickCount();
-    MSG msg;
-    while (!condition()) {
-        if (::GetTickCount() - start >= timeoutMs) return false;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-    return true;
-}
-
 // The calls of `refused` refused tries (an add, then the modify in case the icon is there after
 // all) and the add that succeeds.
 std::vector<std::string> RefusedThenAdded(int refused) {
@@ -100,13 +72,15 @@ std::vector<std::string> RefusedThenAdded(int refused) {
 
 class SystemTrayTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(main_.Make()); }
+    void SetUp() override { ASSERT_NE(nullptr, main_.Handle()); }
     bool CreateIcon(CSystemTray& tray) {
-        return tray.CreateTrayIcon(main_.Handle(), nullptr, kCallback, "Cor Vela", ::LoadIconA(nullptr, IDI_APPLICATION),
-                                   kIconId);
+        return tray.CreateTrayIcon(main_.Handle(), nullptr, kCallback, kTrayWindowTitle,
+                                   ::LoadIconA(nullptr, IDI_APPLICATION), kIconId);
     }
     FakeShell shell_;
-    MainWindow main_;
+    // Stands in for the frame: notes the closes it is asked for and stays.
+    suite::MessageRecorder main_{"main", {WM_CLOSE}};
+    int Closes() const { return static_cast<int>(main_.Of(WM_CLOSE).size()); }
 };
 
 struct RetryCase {
@@ -126,7 +100,7 @@ TEST_P(IconRetry, EndsWithOneIcon) {
     shell_.refusalsTakeTheIcon = c.refusalsTakeTheIcon;
     CSystemTray tray(shell_, kFast);
     ASSERT_TRUE(CreateIcon(tray));
-    EXPECT_TRUE(PumpUntil([&] { return tray.IconAdded(); }, 3000)) << "the icon never went in";
+    EXPECT_TRUE(suite::WaitUntil([&] { return tray.IconAdded(); }, 3000)) << "the icon never went in";
     EXPECT_FALSE(tray.Retrying());
     EXPECT_EQ(c.calls, shell_.calls);
     const std::set<std::pair<HWND, UINT>> one = {{tray.Handle(), kIconId}};
@@ -138,7 +112,7 @@ TEST_P(IconRetry, EndsWithOneIcon) {
         EXPECT_STREQ("Cor Vela", record.szTip);
         EXPECT_NE(nullptr, record.hIcon);
     }
-    EXPECT_EQ(0, main_.closes);
+    EXPECT_EQ(0, Closes());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -155,15 +129,14 @@ TEST_F(SystemTrayTest, GivesUpAfterTheLimitAndClosesTheProgram) {
     CSystemTray tray(shell_, TrayRetrySchedule{20, 300});
     ASSERT_TRUE(CreateIcon(tray));
     EXPECT_TRUE(tray.Retrying());
-    EXPECT_TRUE(PumpUntil([&] { return main_.closes > 0; }, 5000)) << "the program was never told to end";
+    EXPECT_TRUE(suite::WaitUntil([&] { return Closes() > 0; }, 5000)) << "the program was never told to end";
     EXPECT_FALSE(tray.Retrying());
     EXPECT_FALSE(tray.IconAdded());
     const auto attempts = std::count(shell_.calls.begin(), shell_.calls.end(), "add");
     EXPECT_GE(attempts, 5) << "tried again at the interval";
     const std::size_t after = shell_.calls.size();
-    PumpUntil([] { return false; }, 200);
-    EXPECT_EQ(after, shell_.calls.size()) << "no tries after giving up";
-    EXPECT_EQ(1, main_.closes);
+    EXPECT_TRUE(suite::NeverWithin([&] { return shell_.calls.size() != after; }, 200)) << "no tries after giving up";
+    EXPECT_EQ(1, Closes());
 }
 
 struct RestartCase {
@@ -187,7 +160,7 @@ TEST_P(ShellRestart, TaskbarCreatedLeavesOneIcon) {
     shell_.refusals = c.refusals;
 
     ::SendMessageA(tray.Handle(), ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(PumpUntil([&] { return tray.IconAdded() && !tray.Retrying(); }, 3000));
+    EXPECT_TRUE(suite::WaitUntil([&] { return tray.IconAdded() && !tray.Retrying(); }, 3000));
     EXPECT_EQ(c.calls, shell_.calls);
     EXPECT_EQ(1u, shell_.icons.size());
 }

@@ -1,84 +1,75 @@
 #include <gtest/gtest.h>
 
 #include "AcpiRequests.h"
-#include "SimFixture.h"
-#include "WmiConnection.h"
+#include "SimState.h"
+#include "SuiteComEnvironment.h"
 
 namespace {
+
+// COM as the suite's programs set it up, once for the whole test program.
+const auto* const g_comEnvironment = ::testing::AddGlobalTestEnvironment(new SuiteComEnvironment);
 
 using ConnectionTest = SimTest;
 
 TEST_F(ConnectionTest, ConnectsAndReleases) {
     CWAcpi acpi;
-    int connected = 0;
-    ConnectWmi(acpi, connected);
-    ASSERT_EQ(1, connected);
-    EXPECT_TRUE(acpi.services);
-    EXPECT_TRUE(acpi.locator);
+    ASSERT_TRUE(acpi.Connect());
+    EXPECT_TRUE(acpi.Connected());
     EXPECT_EQ(1u, SimGet("Connections"));  // the simulator sees the one connection
 
-    ReleaseWmi(acpi, connected);
-    EXPECT_EQ(0, connected);
-    EXPECT_FALSE(acpi.services);
-    EXPECT_FALSE(acpi.locator);
+    acpi.Release();
+    EXPECT_FALSE(acpi.Connected());
     EXPECT_EQ(0u, SimGet("Connections"));
+    acpi.Release();  // nothing to let go: nothing happens
+    EXPECT_FALSE(acpi.Connected());
+
+    {
+        CWAcpi owner;
+        ASSERT_TRUE(owner.Connect());
+        EXPECT_EQ(1u, SimGet("Connections"));
+    }
+    EXPECT_EQ(0u, SimGet("Connections")) << "the connection goes with its owner";
 }
 
+// A second connect on a connected object does nothing: it keeps the connection it has, even when a
+// new one could not be made.
 TEST_F(ConnectionTest, SecondConnectKeepsTheConnection) {
     CWAcpi acpi;
-    int connected = 0;
-    ConnectWmi(acpi, connected);
-    ASSERT_EQ(1, connected);
-    // Hold the first services object so that a new one could not reuse its address.
-    IWbemServices* first = acpi.services.Get();
-    first->AddRef();
-    ConnectWmi(acpi, connected);
-    EXPECT_EQ(1, connected);
-    EXPECT_EQ(first, acpi.services.Get());
-    first->Release();
-    ReleaseWmi(acpi, connected);
-}
-
-TEST_F(ConnectionTest, ReleaseWithClearFlagDoesNothing) {
-    CWAcpi acpi;
-    int connected = 0;
-    ConnectWmi(acpi, connected);
-    ASSERT_EQ(1, connected);
-    int notConnected = 0;
-    ReleaseWmi(acpi, notConnected);
-    EXPECT_EQ(0, notConnected);
-    EXPECT_TRUE(acpi.services);
-    EXPECT_TRUE(acpi.locator);
+    ASSERT_TRUE(acpi.Connect());
+    SimSet("FailConnect", 1);
+    EXPECT_TRUE(acpi.Connect());
+    EXPECT_TRUE(acpi.Connected());
+    EXPECT_EQ(1u, SimGet("Connections"));
     ULONG word = 0;
-    EXPECT_EQ(1, AcpiGetULong(acpi, kAcpiRadios, word));
-    ReleaseWmi(acpi, connected);
+    EXPECT_TRUE(AcpiGetULong(acpi, kAcpiRadios, word));
+    acpi.Release();
 }
 
-TEST_F(ConnectionTest, FailedConnectionLeavesFlagClearAndHoldsNothing) {
+TEST_F(ConnectionTest, FailedConnectionHoldsNothingAndSaysWhy) {
     SimSet("FailConnect", 1);
     CWAcpi acpi;
-    int connected = 0;
-    ConnectWmi(acpi, connected);
-    EXPECT_EQ(0, connected);
-    EXPECT_FALSE(acpi.services);
-    EXPECT_FALSE(acpi.locator);
+    EXPECT_FALSE(acpi.Connect());
+    EXPECT_FALSE(acpi.Connected());
+    EXPECT_EQ(0u, SimGet("Connections"));
+    EXPECT_EQ(WBEM_E_ACCESS_DENIED, acpi.LastError());
+    EXPECT_STRNE("", acpi.LastFailure());
 
     // COM is still usable by the process afterwards, and a later attempt may succeed.
     SimSet("FailConnect", 0);
-    ConnectWmi(acpi, connected);
-    EXPECT_EQ(1, connected);
-    ReleaseWmi(acpi, connected);
+    EXPECT_TRUE(acpi.Connect());
+    acpi.Release();
 }
 
 TEST_F(ConnectionTest, RequestsWithoutConnectionFailQuietly) {
     CWAcpi acpi;
     ULONG word = 0x5A5A5A5A;
-    EXPECT_EQ(0, AcpiGetULong(acpi, kAcpiRadios, word));
+    EXPECT_FALSE(AcpiGetULong(acpi, kAcpiRadios, word));
     EXPECT_EQ(0x5A5A5A5Au, word);
-    EXPECT_EQ(0, AcpiSetULong(acpi, kAcpiRadios, 0));
-    EXPECT_EQ(0, acpi.SetMonitorBrightness(50));
+    EXPECT_FALSE(AcpiSetULong(acpi, kAcpiRadios, 0));
+    EXPECT_FALSE(acpi.SetMonitorBrightness(50));
     EXPECT_FALSE(acpi.GetInstancePath(L"WmiMonitorBrightnessMethods", 0));
     EXPECT_EQ(0u, SimGet("Calls"));
+    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_NOT_CONNECTED), acpi.LastError());
 }
 
 }  // namespace

@@ -3,8 +3,7 @@
 #include <string>
 
 #include "AcpiRequests.h"
-#include "SimFixture.h"
-#include "WmiConnection.h"
+#include "SimState.h"
 
 namespace {
 
@@ -41,9 +40,9 @@ TEST_F(FirmwareWordTest, ReadsAndWritesEachWord) {
         SCOPED_TRACE(c.instance);
         SimSet(c.instance, c.stored);
         ULONG word = 0;
-        EXPECT_EQ(1, AcpiGetULong(acpi, c.instance, word));
+        EXPECT_TRUE(AcpiGetULong(acpi, c.instance, word));
         EXPECT_EQ(c.stored, word);
-        EXPECT_EQ(1, AcpiSetULong(acpi, c.instance, c.written));
+        EXPECT_TRUE(AcpiSetULong(acpi, c.instance, c.written));
         EXPECT_EQ(c.written, SimGet(c.instance));
     }
     EXPECT_EQ(2u * (sizeof(cases) / sizeof(cases[0])), SimGet("Calls"));
@@ -51,7 +50,7 @@ TEST_F(FirmwareWordTest, ReadsAndWritesEachWord) {
 }
 
 TEST_F(FirmwareWordTest, EachInstanceAddressesItsOwnWord) {
-    ASSERT_EQ(1, AcpiSetULong(acpi, kAcpiDisplayOutput, 0x20000));
+    ASSERT_TRUE(AcpiSetULong(acpi, kAcpiDisplayOutput, 0x20000));
     EXPECT_EQ(0x20000u, SimGet("0_230"));
     EXPECT_EQ(0x3u, SimGet("0_49"));
     EXPECT_EQ(0x75u, SimGet("0_50"));
@@ -77,8 +76,8 @@ TEST_F(FirmwareWordTest, ToggleMasksClearTheHighBits) {
         SCOPED_TRACE(c.stored);
         SimSet(c.instance, c.stored);
         ULONG word = 0;
-        ASSERT_EQ(1, AcpiGetULong(acpi, c.instance, word));
-        ASSERT_EQ(1, AcpiSetULong(acpi, c.instance, (word & c.andMask) | c.orBits));
+        ASSERT_TRUE(AcpiGetULong(acpi, c.instance, word));
+        ASSERT_TRUE(AcpiSetULong(acpi, c.instance, (word & c.andMask) | c.orBits));
         EXPECT_EQ(c.expected, SimGet(c.instance));
     }
 }
@@ -86,12 +85,12 @@ TEST_F(FirmwareWordTest, ToggleMasksClearTheHighBits) {
 TEST_F(FirmwareWordTest, FailedReadLeavesTheValueUntouched) {
     SimSet("FailGet", 1);
     ULONG word = 0xCAFEF00D;
-    EXPECT_EQ(0, AcpiGetULong(acpi, kAcpiRadios, word));
+    EXPECT_FALSE(AcpiGetULong(acpi, kAcpiRadios, word));
     EXPECT_EQ(0xCAFEF00Du, word);
     SimSet("FailGet", 0);
 
     // The method runs but its out-parameter has no such name.
-    EXPECT_EQ(0, acpi.ExecGetULong("Method_ULong.InstanceName=\"ACPI\\\\PNP0C14\\\\0_49\"", "GetULong", "Dta",
+    EXPECT_FALSE(acpi.ExecGetULong("Method_ULong.InstanceName=\"ACPI\\\\PNP0C14\\\\0_49\"", "GetULong", "Dta",
                                    word));
     EXPECT_EQ(0xCAFEF00Du, word);
 }
@@ -116,14 +115,14 @@ TEST_F(FirmwareWordTest, BadRequestsFailAndExecuteNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(0, acpi.ExecSetULong(c.className, c.path, c.method, c.param, 0x77));
+        EXPECT_FALSE(acpi.ExecSetULong(c.className, c.path, c.method, c.param, 0x77));
     }
     EXPECT_EQ(0u, SimGet("Calls"));
     EXPECT_EQ(0x3u, SimGet("0_49"));
 
     ULONG word = 0x1234;
-    EXPECT_EQ(0, AcpiGetULong(acpi, "0_51", word));
-    EXPECT_EQ(0, AcpiSetULong(acpi, "0_51", 0));
+    EXPECT_FALSE(AcpiGetULong(acpi, "0_51", word));
+    EXPECT_FALSE(AcpiSetULong(acpi, "0_51", 0));
     EXPECT_EQ(0x1234u, word);
     EXPECT_EQ(0u, SimGet("Calls"));
 }

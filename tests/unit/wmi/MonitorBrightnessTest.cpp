@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "SimFixture.h"
+#include "SimState.h"
 #include "WAcpi.h"
-#include "WmiConnection.h"
 
 namespace {
 
@@ -39,7 +38,7 @@ TEST_F(MonitorBrightnessTest, BrightnessArrivesAsSent) {
     const BYTE levels[] = {0, 1, 50, 100, 255};
     for (BYTE level : levels) {
         SCOPED_TRACE(level);
-        EXPECT_EQ(1, acpi.SetMonitorBrightness(level));
+        EXPECT_TRUE(acpi.SetMonitorBrightness(level));
         EXPECT_EQ(level, SimGet("MonitorBrightness"));
     }
     EXPECT_EQ(5u, SimGet("Calls"));
@@ -48,7 +47,7 @@ TEST_F(MonitorBrightnessTest, BrightnessArrivesAsSent) {
 TEST_F(MonitorBrightnessTest, FailingMonitorReportsFailure) {
     SimSet("MonitorBrightness", 40);
     SimSet("FailMonitor", 1);
-    EXPECT_EQ(0, acpi.SetMonitorBrightness(80));
+    EXPECT_FALSE(acpi.SetMonitorBrightness(80));
     EXPECT_EQ(40u, SimGet("MonitorBrightness"));
 }
 
@@ -79,20 +78,18 @@ TEST_F(MonitorBrightnessTest, FirmwareLevelFollowsTheMonitor) {
         SimSet("PowerSource", c.source);
         SimSet("0_50", c.wordBefore);
         SimSet("FailMonitor", c.failMonitor ? 1 : 0);
-        EXPECT_EQ(c.failMonitor ? 0 : 1, acpi.SetMonitorBrightness(c.brightness));
+        EXPECT_EQ(!c.failMonitor, acpi.SetMonitorBrightness(c.brightness));
         EXPECT_EQ(c.wordAfter, SimGet("0_50"));
     }
 }
 
-TEST_F(MonitorBrightnessTest, InstancePathOfTheEnumeration) {
-    EXPECT_FALSE(acpi.GetInstancePath(kMonitorClass, 0));  // nothing enumerated yet
-    ASSERT_EQ(1, acpi.SetMonitorBrightness(30));
-
+// Each call enumerates afresh: nothing of an earlier request is needed, or kept.
+TEST_F(MonitorBrightnessTest, InstancePathsOfAFreshEnumeration) {
     fw::Bstr first = acpi.GetInstancePath(kMonitorClass, 0);
     ASSERT_TRUE(first);
     EXPECT_STREQ(L"WmiMonitorBrightnessMethods.InstanceName=\"DISPLAY\\\\SIM0001\\\\4&1a2b3c4d&0&UID256_0\"",
                  first.Get());
-    // The enumeration is walked afresh each time, so the first instance comes again.
+    ASSERT_TRUE(acpi.SetMonitorBrightness(30));
     EXPECT_STREQ(first.Get(), acpi.GetInstancePath(kMonitorClass, 0).Get());
     EXPECT_FALSE(acpi.GetInstancePath(kMonitorClass, 1));
     EXPECT_FALSE(acpi.GetInstancePath(kMonitorClass, 7));
@@ -115,7 +112,7 @@ TEST_F(MonitorBrightnessTest, OverLongInstanceNameYieldsNoPath) {
         SCOPED_TRACE(c.what);
         SimSetString("MonitorInstance", c.name);
         SimSet("Calls", 0);
-        EXPECT_EQ(c.fits ? 1 : 0, acpi.SetMonitorBrightness(60));
+        EXPECT_EQ(c.fits, acpi.SetMonitorBrightness(60));
         EXPECT_EQ(c.fits ? 1u : 0u, SimGet("Calls"));  // no path, no method call
         fw::Bstr path = acpi.GetInstancePath(kMonitorClass, 0);
         EXPECT_EQ(c.fits, static_cast<bool>(path));
